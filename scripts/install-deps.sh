@@ -1,0 +1,14 @@
+#!/bin/sh
+# Installs the Debian packages that building and testing Tolvane needs, but only
+# those that are missing, so a prepared machine is not touched.
+set -eu
+packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core"
+missing=""
+for p in $packages; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
+done
+[ -z "$missing" ] && exit 0
+echo "Installing missing packages:$missing"
+if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends $missing

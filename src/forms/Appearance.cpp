@@ -1,0 +1,73 @@
+#include "Appearance.h"
+
+#include <QPalette>
+#include <QWidget>
+
+namespace forms {
+
+namespace {
+
+QFont makeFont(const QStringList& families, double points, FontStyle style)
+{
+    QFont font;
+    font.setFamilies(families);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(points);
+    font.setBold(style == FontStyle::Bold || style == FontStyle::BoldUnderline);
+    font.setUnderline(style == FontStyle::Underline || style == FontStyle::BoldUnderline);
+    return font;
+}
+
+void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::All, role, colour);
+    widget->setPalette(palette);
+}
+
+} // namespace
+
+QFont verdana(double points, FontStyle style)
+{
+    return makeFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
+                     QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Tahoma")},
+                    points, style);
+}
+
+QFont msSansSerif(double points, FontStyle style)
+{
+    return makeFont({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                     QStringLiteral("DejaVu Sans"), QStringLiteral("Arial")},
+                    points, style);
+}
+
+void setBackground(QWidget* widget, const QColor& colour)
+{
+    setRole(widget, QPalette::Window, colour);
+    setRole(widget, QPalette::Base, colour);
+    widget->setAutoFillBackground(true);
+}
+
+void setTextColour(QWidget* widget, const QColor& colour)
+{
+    setRole(widget, QPalette::WindowText, colour);
+    setRole(widget, QPalette::Text, colour);
+    setRole(widget, QPalette::ButtonText, colour);
+}
+
+void setButtonFace(QWidget* button, const QColor& colour)
+{
+    setRole(button, QPalette::Button, colour);
+}
+
+void setTransparent(QWidget* widget)
+{
+    widget->setAutoFillBackground(false);
+}
+
+void setPointingHand(QWidget* widget)
+{
+    widget->setCursor(Qt::PointingHandCursor);
+}
+
+} // namespace forms
