@@ -1,0 +1,6 @@
+#pragma once
+
+struct Program;
+
+// Gives every window slot of `program` its window and installs the close rule.
+void SetUpProgram(Program& program);
