@@ -1,0 +1,233 @@
+// The window runtime: loading on first touch, hiding, unloading, the close box,
+// the collection of loaded windows, and the default and cancel buttons.
+
+#include "Controls.h"
+#include "FormSlot.h"
+#include "TestSupport.h"
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <QTimer>
+
+using forms::Form;
+using forms::FormCollection;
+using forms::FormSlot;
+
+namespace {
+
+// A small window that records what happens to it.
+class ProbeForm : public Form {
+public:
+    explicit ProbeForm(QStringList& log, const QString& name = QStringLiteral("probe"))
+        : Form(Frame::FixedSingle, 3000, 1500, Qt::white), log_(log), name_(name)
+    {
+        box = forms::makeTextBox(clientArea(), {100, 100, 1500, 300}, QStringLiteral("initial"));
+        ok = forms::makeButton(clientArea(), {100, 600, 900, 375}, QStringLiteral("&OK"),
+                               forms::verdana(8.25), Qt::gray);
+        other = forms::makeButton(clientArea(), {1200, 600, 900, 375}, QStringLiteral("Ot&her"),
+                                  forms::verdana(8.25), Qt::gray);
+        cancel = forms::makeButton(clientArea(), {2100, 600, 800, 375}, QStringLiteral("&Cancel"),
+                                   forms::verdana(8.25), Qt::gray);
+        setDefaultButton(ok);
+        setCancelButton(cancel);
+        for (QPushButton* button : {ok, other, cancel})
+            connect(button, &QPushButton::clicked, this,
+                    [this, button] { log_.append(name_ + ":click " + button->text()); });
+    }
+    void Form_Load() override { log_.append(name_ + ":load"); }
+    void Form_Unload(std::int16_t& Cancel) override
+    {
+        log_.append(name_ + ":unload");
+        Cancel = refuseUnload ? 1 : 0;
+    }
+
+    QLineEdit* box;
+    QPushButton* ok;
+    QPushButton* other;
+    QPushButton* cancel;
+    bool refuseUnload = false;
+
+private:
+    QStringList& log_;
+    QString name_;
+};
+
+} // namespace
+
+class tst_FormSlot : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void init()
+    {
+        log.clear();
+        slot = std::make_unique<FormSlot>(collection, [this] {
+            return std::make_unique<ProbeForm>(log);
+        });
+    }
+    void cleanup()
+    {
+        slot.reset();
+        flushDeferredDeletes();
+        for (QWidget* window : QApplication::topLevelWidgets())
+            QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle() + " leaked"));
+    }
+
+    void touchingLoadsOnce();
+    void hidingKeepsContents();
+    void unloadingDiscardsAndReloadsFresh();
+    void closeBoxUnloads();
+    void refusedUnloadKeepsTheWindow();
+    void collectionKeepsLoadOrder();
+    void enterAndEscape_data();
+    void enterAndEscape();
+    void windowIsFixedAndSizedInTwips();
+    void modalShowingReturnsWhenUnloaded();
+
+private:
+    ProbeForm& probe() { return slot->as<ProbeForm>(); }
+
+    QStringList log;
+    FormCollection collection;
+    std::unique_ptr<FormSlot> slot;
+};
+
+void tst_FormSlot::touchingLoadsOnce()
+{
+    QVERIFY(!slot->isLoaded());
+    QCOMPARE(probe().box->text(), QStringLiteral("initial"));
+    QVERIFY(slot->isLoaded());
+    slot->show();
+    slot->hide();
+    slot->show();
+    QCOMPARE(log, QStringList{"probe:load"});
+}
+
+void tst_FormSlot::hidingKeepsContents()
+{
+    slot->show();
+    probe().box->setText(QStringLiteral("typed"));
+    slot->hide();
+    QVERIFY(!probe().isVisible());
+    slot->show();
+    QCOMPARE(probe().box->text(), QStringLiteral("typed"));
+    QCOMPARE(log, QStringList{"probe:load"});
+}
+
+void tst_FormSlot::unloadingDiscardsAndReloadsFresh()
+{
+    slot->show();
+    QPointer<Form> first = &probe();
+    probe().box->setText(QStringLiteral("typed"));
+    QVERIFY(slot->unload());
+    QVERIFY(!slot->isLoaded());
+    QVERIFY(!first->isVisible());
+    flushDeferredDeletes();
+    QVERIFY(first.isNull());
+    QCOMPARE(probe().box->text(), QStringLiteral("initial"));
+    QCOMPARE(log, (QStringList{"probe:load", "probe:unload", "probe:load"}));
+    // Unloading a window that is not loaded runs nothing.
+    QVERIFY(slot->unload());
+    QVERIFY(slot->unload());
+    QCOMPARE(log.count("probe:unload"), 2);
+}
+
+void tst_FormSlot::closeBoxUnloads()
+{
+    slot->show();
+    QVERIFY(QTest::qWaitForWindowExposed(&probe()));
+    QVERIFY(probe().close());
+    QVERIFY(!slot->isLoaded());
+    QCOMPARE(log, (QStringList{"probe:load", "probe:unload"}));
+}
+
+void tst_FormSlot::refusedUnloadKeepsTheWindow()
+{
+    slot->show();
+    probe().refuseUnload = true;
+    QVERIFY(!probe().close());
+    QVERIFY(!slot->unload());
+    QVERIFY(slot->isLoaded());
+    QVERIFY(probe().isVisible());
+    probe().refuseUnload = false;
+    QVERIFY(slot->unload());
+}
+
+void tst_FormSlot::collectionKeepsLoadOrder()
+{
+    FormSlot second(collection, [this] { return std::make_unique<ProbeForm>(log, "second"); });
+    second.form();
+    slot->form();
+    QCOMPARE(collection.loaded(), (QList<FormSlot*>{&second, slot.get()}));
+    second.unload();
+    QCOMPARE(collection.loaded(), QList<FormSlot*>{slot.get()});
+    second.form();
+    QCOMPARE(collection.loaded(), (QList<FormSlot*>{slot.get(), &second}));
+}
+
+void tst_FormSlot::enterAndEscape_data()
+{
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("pressed");
+    QTest::newRow("Enter in a text box presses the default button")
+        << "box" << int(Qt::Key_Return) << "&OK";
+    QTest::newRow("keypad Enter too") << "box" << int(Qt::Key_Enter) << "&OK";
+    QTest::newRow("Enter on another button presses that one") << "other" << int(Qt::Key_Return)
+                                                               << "Ot&her";
+    QTest::newRow("Enter on the cancel button presses it") << "cancel" << int(Qt::Key_Return)
+                                                           << "&Cancel";
+    QTest::newRow("Esc presses the cancel button") << "box" << int(Qt::Key_Escape) << "&Cancel";
+    QTest::newRow("Esc on another button still cancels") << "other" << int(Qt::Key_Escape)
+                                                         << "&Cancel";
+}
+
+void tst_FormSlot::enterAndEscape()
+{
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, pressed);
+    slot->show();
+    ProbeForm& form = probe();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    QWidget* target = focus == "box" ? static_cast<QWidget*>(form.box)
+                      : focus == "other" ? form.other
+                                         : form.cancel;
+    target->setFocus();
+    QTRY_COMPARE(QApplication::focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key));
+    QCOMPARE(log, (QStringList{"probe:load", "probe:click " + pressed}));
+}
+
+void tst_FormSlot::windowIsFixedAndSizedInTwips()
+{
+    slot->show();
+    ProbeForm& form = probe();
+    QCOMPARE(form.clientArea()->size(), QSize(200, 100));
+    QCOMPARE(form.minimumSize(), form.maximumSize());
+    QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
+    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
+    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
+    QCOMPARE(form.windowTitle(), QStringLiteral("Tolvane v1.0"));
+    QVERIFY(!form.windowIcon().isNull());
+    // Controls touching in twips still touch in pixels: 1200+900 = 2100.
+    QCOMPARE(form.other->geometry().right() + 1, form.cancel->geometry().left());
+}
+
+void tst_FormSlot::modalShowingReturnsWhenUnloaded()
+{
+    bool sawModal = false;
+    QTimer::singleShot(0, this, [&] {
+        sawModal = probe().isVisible() && probe().isModal();
+        QTest::keyClick(probe().box, Qt::Key_Escape); // no unload: cancel only clicks
+        slot->unload();
+    });
+    slot->showModal();
+    QVERIFY(sawModal);
+    QVERIFY(!slot->isLoaded());
+    QCOMPARE(log, (QStringList{"probe:load", "probe:click &Cancel", "probe:unload"}));
+}
+
+QTEST_MAIN(tst_FormSlot)
+#include "tst_formslot.moc"

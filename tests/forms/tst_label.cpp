@@ -1,0 +1,90 @@
+#include "Appearance.h"
+#include "Label.h"
+
+#include <QSignalSpy>
+#include <QTest>
+
+using forms::Label;
+
+class tst_Label : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void captions_data();
+    void captions();
+    void fittingKeepsTheLeftEdge_data();
+    void fittingKeepsTheLeftEdge();
+    void clickedOnlyInside();
+};
+
+void tst_Label::captions_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<int>("accessLetter");
+    QTest::newRow("plain") << "Month" << "Month" << -1;
+    QTest::newRow("double ampersand") << "name &&  link" << "name &  link" << -1;
+    QTest::newRow("access letter") << "&Back" << "Back" << 0;
+    QTest::newRow("access letter inside") << "Find My &Zorivi" << "Find My Zorivi" << 8;
+    QTest::newRow("both") << "A && &B" << "A & B" << 4;
+    QTest::newRow("trailing ampersand stays") << "Tom &" << "Tom &" << -1;
+    QTest::newRow("markup is literal") << "<b>x</b> &&" << "<b>x</b> &" << -1;
+}
+
+void tst_Label::captions()
+{
+    QFETCH(QString, caption);
+    QFETCH(QString, shown);
+    QFETCH(int, accessLetter);
+    QCOMPARE(forms::displayText(caption), shown);
+    QCOMPARE(forms::accessLetterPosition(caption), accessLetter);
+    Label label(nullptr);
+    label.setCaption(caption);
+    QCOMPARE(label.caption(), caption);
+    QCOMPARE(label.accessibleName(), shown);
+    if (accessLetter < 0) {
+        QCOMPARE(label.textFormat(), Qt::PlainText);
+        QCOMPARE(label.text(), shown);
+    } else {
+        QVERIFY(label.text().contains("<u>" + shown.mid(accessLetter, 1) + "</u>"));
+    }
+}
+
+void tst_Label::fittingKeepsTheLeftEdge_data()
+{
+    QTest::addColumn<QString>("caption");
+    QTest::newRow("short") << "Leo";
+    QTest::newRow("long") << "Sagittarius";
+    QTest::newRow("empty") << "";
+}
+
+void tst_Label::fittingKeepsTheLeftEdge()
+{
+    QFETCH(QString, caption);
+    QWidget parent;
+    Label label(&parent, Label::Sizing::FitText);
+    label.setFont(forms::verdana(9, forms::FontStyle::Bold));
+    label.setGeometry(200, 104, 88, 14);
+    label.setCaption(caption);
+    QCOMPARE(label.x(), 200);
+    QCOMPARE(label.y(), 104);
+    QCOMPARE(label.width(), label.fontMetrics().horizontalAdvance(caption));
+    QVERIFY(!label.wordWrap());
+    // A bigger font refits the label.
+    const int before = label.width();
+    label.setFont(forms::verdana(18, forms::FontStyle::Bold));
+    QVERIFY(caption.isEmpty() ? label.width() == 0 : label.width() > before);
+}
+
+void tst_Label::clickedOnlyInside()
+{
+    Label label(nullptr);
+    label.resize(100, 20);
+    QSignalSpy clicks(&label, &Label::clicked);
+    QTest::mouseClick(&label, Qt::LeftButton, {}, QPoint(50, 10));
+    QTest::mouseClick(&label, Qt::RightButton, {}, QPoint(50, 10));
+    QCOMPARE(clicks.count(), 1);
+}
+
+QTEST_MAIN(tst_Label)
+#include "tst_label.moc"
