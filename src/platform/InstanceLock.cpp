@@ -5,8 +5,8 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <sddl.h>
+#include <windows.h>
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -14,9 +14,11 @@
 #include <unistd.h>
 #endif
 
-namespace platform {
+namespace platform
+{
 
-namespace {
+namespace
+{
 
 #ifdef Q_OS_WIN
 // The string form of the current user's SID, or the user name when the token

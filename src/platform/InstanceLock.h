@@ -5,7 +5,8 @@
 
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // On Unix an exclusive flock on "tolvane.lock" in the user's runtime folder,
 // held by an open descriptor until the process ends; the kernel drops it with
@@ -15,7 +16,8 @@ namespace platform {
 // The first call takes the lock; later calls give the same answer. When the
 // lock cannot be set up at all (no runtime folder, unwritable file), the answer
 // is "not running": a broken environment never locks the user out.
-class InstanceLock : public InstanceGuard {
+class InstanceLock : public InstanceGuard
+{
 public:
     // `directory` is where the lock file lives; empty means the user's runtime
     // folder.
