@@ -1,0 +1,108 @@
+// Renders the program's windows to PNG files, with every platform service
+// faked: the main window as it starts, the result window after a search, the
+// About window and the refer-a-friend window.
+//
+// Usage: tolvane_screenshots <output folder>
+
+#include "FakeServices.h"
+#include "Program.h"
+#include "SetUpProgram.h"
+#include "SignReadings.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QTextStream>
+#include <QTimer>
+
+namespace
+{
+
+bool save(forms::FormSlot& slot, const QDir& folder, const QString& fileName)
+{
+    QWidget& window = slot.form();
+    QCoreApplication::processEvents();
+    const QString path = folder.filePath(fileName);
+    const bool saved = window.grab().save(path);
+    QTextStream(saved ? stdout : stderr)
+        << (saved ? "wrote " : "could not write ") << QDir::toNativeSeparators(path) << '\n';
+    return saved;
+}
+
+bool select(QComboBox* list, const QString& text)
+{
+    const int index = list->findText(text);
+    list->setCurrentIndex(index);
+    return index >= 0;
+}
+
+// Enters a name and a birth date in the main window and presses its find
+// button. False when a list lacks the entry.
+bool searchThroughMainWindow(frmMain& main)
+{
+    main.txtName->setText(QStringLiteral("Alice"));
+    if (!select(main.cboDate, QStringLiteral("14")) ||
+        !select(main.cboMonth, QStringLiteral("July")) ||
+        !select(main.cboYear, QStringLiteral("1985")))
+        return false;
+    main.cmdNext->click();
+    return true;
+}
+
+// Writes a result straight into the result window, as the find command does.
+void fillResultWindow(Program& program)
+{
+    auto& display = program.frmDisplay.as<frmDisplay>();
+    const QString sign = QStringLiteral("Pisces");
+    display.lblDudizuSign->setCaption(sign);
+    if (auto reading = GetSignReading(sign.toStdString()); reading && !reading->empty())
+        display.lblSignDesc->setCaption(
+            QString::fromUtf8(reading->data(), qsizetype(reading->size())));
+    program.frmMain.hide();
+    program.frmDisplay.show();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
+    if (!QDir().mkpath(folder.path())) {
+        QTextStream(stderr) << "cannot create " << folder.path() << '\n';
+        return 1;
+    }
+
+    platform::fake::FakeServices fakes;
+    Program program{fakes.services};
+    SetUpProgram(program);
+    bool ok = true;
+
+    program.frmMain.show();
+    ok &= save(program.frmMain, folder, QStringLiteral("frmmain.png"));
+
+    const bool searched = searchThroughMainWindow(program.frmMain.as<frmMain>());
+    for (const QString& message : fakes.messages.texts())
+        QTextStream(stderr) << "main window said: " << message << '\n';
+    if (!searched || !program.frmDisplay.isLoaded()) {
+        QTextStream(stderr) << "no search through the main window; filling the result directly\n";
+        fillResultWindow(program);
+    }
+    ok &= save(program.frmDisplay, folder, QStringLiteral("frmdisplay.png"));
+
+    // The About window is modal: render it from inside its own event loop.
+    QTimer::singleShot(0, &app, [&] {
+        ok &= save(program.frmAbout, folder, QStringLiteral("frmabout.png"));
+        program.frmAbout.unload();
+    });
+    program.frmAbout.showModal();
+
+    program.frmReferFriend.show();
+    ok &= save(program.frmReferFriend, folder, QStringLiteral("frmreferfriend.png"));
+
+    // Leave without running the windows' unload handlers, which would end the
+    // program through the faked exit.
+    return ok ? 0 : 1;
+}
