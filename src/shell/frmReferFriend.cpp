@@ -4,6 +4,7 @@
 #include "KeyPressFilter.h"
 #include "Program.h"
 #include "ProgramIcon.h"
+#include "WindowTexts.h"
 #include "modHelp.h"
 
 #include <QFocusEvent>
@@ -59,10 +60,10 @@ frmReferFriend::frmReferFriend(Program& program)
                                  forms::verdana(8.25), ButtonFace);
     forms::setTextColour(cmdClose, Black);
 
-    Check1 = forms::placed(
-        new QCheckBox(QStringLiteral("Visit www.sorrelwick.com now and join our discussions"),
-                      client),
-        {30, 2040, 7185, 555});
+    Check1 = forms::placed(new QCheckBox(QStringLiteral("Visit ") + windowtext::mainSiteShown() +
+                                             QStringLiteral(" now and join our discussions"),
+                                         client),
+                           {30, 2040, 7185, 555});
     forms::setTextColour(Check1, Black);
     forms::setPointingHand(Check1);
 

@@ -5,6 +5,7 @@
 // button that ends the program.
 
 #include "Form.h"
+#include "Label.h"
 #include "modTellAFriend.h"
 
 #include <QCheckBox>
