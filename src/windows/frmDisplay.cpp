@@ -163,50 +163,48 @@ void frmDisplay::mnuAbout_Click()
 
 void frmDisplay::Label61_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenHomePage(browser); });
+    openPage(modHelp::OpenHomePage);
 }
 
 void frmDisplay::mnuVisit_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenHomePage(browser); });
+    openPage(modHelp::OpenHomePage);
 }
 
 void frmDisplay::lblCobrand_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenCoBrandPage(browser); });
+    openPage(modHelp::OpenCoBrandPage);
 }
 
 void frmDisplay::lblFullBrand_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenFullBrandPage(browser); });
+    openPage(modHelp::OpenFullBrandPage);
 }
 
 void frmDisplay::mnuMakeMoneyOnline_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenFullBrandPage(browser); });
+    openPage(modHelp::OpenFullBrandPage);
 }
 
 void frmDisplay::mnuOnline_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenOnlineHelp(browser); });
+    openPage(modHelp::OpenOnlineHelp);
 }
 
 void frmDisplay::mnuUpdate_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenDownloadPage(browser); });
+    openPage(modHelp::OpenDownloadPage);
 }
 
 void frmDisplay::mnuDonate_Click()
 {
+    openPage(modHelp::OpenDonatePage);
+}
+
+void frmDisplay::openPage(void (*open)(platform::Browser&))
+{
     platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenDonatePage(browser); });
+    forms::ResumeNext([&browser, open] { open(browser); });
 }
 
 void frmDisplay::Form_Unload(std::int16_t& Cancel)

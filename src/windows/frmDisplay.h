@@ -5,6 +5,7 @@
 
 #include "Controls.h"
 #include "Form.h"
+#include "Services.h"
 
 #include <QAction>
 #include <QMenu>
@@ -65,6 +66,8 @@ public:
 private:
     void buildControls();
     void buildMenus();
+    // Hands one of the web pages to the browser; a failure is not reported.
+    void openPage(void (*open)(platform::Browser&));
 
     Program& program_;
 };
