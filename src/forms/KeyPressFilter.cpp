@@ -30,8 +30,15 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
     if (watched != box_ || event->type() != QEvent::KeyPress || retyping_ || !handler_)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    // Tab and Shift+Tab move the focus; they are not typed characters.
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab)
+    // Tab and Shift+Tab move the focus and Esc belongs to the window's cancel
+    // button; none of them is a typed character.
+    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Escape)
+        return false;
+    // Ctrl combinations (copy, paste, select all ...) are editing commands, not
+    // characters. Ctrl+Alt is AltGr on some keyboards and does type characters.
+    const Qt::KeyboardModifiers held =
+        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if ((held & (Qt::ControlModifier | Qt::MetaModifier)) && !(held & Qt::AltModifier))
         return false;
     const std::int16_t typed = keyCode(key->text());
     if (typed == 0)
