@@ -1,7 +1,18 @@
-#include "Form.h"
+// The program's entry: real platform services, the windows, and the start-up.
+// No command-line arguments are used.
+
+#include "FileSettingsStore.h"
 #include "HasDisplay.h"
+#include "InstanceLock.h"
+#include "Program.h"
+#include "ProgramIcon.h"
+#include "QtMessageBoxes.h"
+#include "SetUpProgram.h"
+#include "StartProgram.h"
+#include "SystemServices.h"
 
 #include <QApplication>
+#include <QStyleFactory>
 
 #include <cstdio>
 
@@ -13,7 +24,25 @@ int main(int argc, char* argv[])
         return 1;
     }
     QApplication app(argc, argv);
-    forms::Form window(forms::Form::Frame::FixedSingle, 7485, 5910, QColor(62, 189, 238));
-    window.show();
+    // The program ends only through UnloadAllAndEnd, never because its last
+    // window went away (the main window is hidden while the result shows).
+    QApplication::setQuitOnLastWindowClosed(false);
+    // Fusion honours the windows' own button faces and colours on every desktop.
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
+    QApplication::setWindowIcon(forms::programIcon());
+
+    platform::DesktopBrowser browser;
+    platform::InstanceLock instance;
+    platform::FileSettingsStore settings;
+    platform::SystemClock clock;
+    platform::MersenneRandom random;
+    forms::QtMessageBoxes messages;
+    platform::ImmediateExit exit;
+    platform::Services services{browser, instance, settings, clock, random, messages, exit};
+
+    Program program(services);
+    SetUpProgram(program);
+    StartProgram(program);
     return app.exec();
 }
