@@ -2,6 +2,7 @@
 
 #include "Program.h"
 #include "ResumeNext.h"
+#include "SiteChrome.h"
 #include "WindowTexts.h"
 #include "modHelp.h"
 
@@ -13,11 +14,11 @@ using forms::Label;
 namespace
 {
 
-const QColor SkyBlue(62, 189, 238);
-const QColor DarkStrip(64, 64, 64);
-const QColor ButtonFace(128, 128, 128);
-const QColor LinkOrange(255, 128, 0);
-const QColor Purple(128, 0, 128);
+using sitechrome::ButtonFace;
+using sitechrome::DarkStrip;
+using sitechrome::Purple;
+using sitechrome::SkyBlue;
+
 const QColor White(255, 255, 255);
 
 const Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -26,16 +27,6 @@ const QString FirstReading = QStringLiteral(
     "This is an idealistic combination and you shall be able to approach issues with a neutral "
     "attitude. You will have a sense of vision accompanied by imagination and innovativeness. You "
     "have a humane nature. But be careful not to make excuses when you are needed.");
-
-// A link label of the bottom strip: orange on the strip's own dark grey.
-Label* makeOffer(QWidget* strip, const QString& caption)
-{
-    Label* offer =
-        forms::makeLinkLabel(strip, {255, 160, 6945, 615}, caption,
-                             forms::verdana(8.25, FontStyle::BoldUnderline), LinkOrange, Centred);
-    forms::setBackground(offer, DarkStrip);
-    return offer;
-}
 
 } // namespace
 
@@ -57,13 +48,14 @@ void frmDisplay::buildControls()
                                 ButtonFace);
 
     Frame2 = forms::makePanel(client, {0, 0, 7455, 855}, DarkStrip);
-    Label61 =
-        forms::makeLinkLabel(Frame2, {120, 240, 7200, 465}, windowtext::discussionBoardAdvert(),
-                             forms::verdana(9, FontStyle::BoldUnderline), LinkOrange, Centred);
+    Label61 = sitechrome::makeBanner(Frame2, {120, 240, 7200, 465});
 
     Frame5 = forms::makePanel(client, {0, 4680, 7455, 855}, DarkStrip);
-    lblFullBrand = makeOffer(Frame5, windowtext::FullBrandOffer);
-    lblCobrand = makeOffer(Frame5, windowtext::CoBrandOffer);
+    // The co-brand offer covers the other one completely.
+    lblFullBrand =
+        sitechrome::makeOffer(Frame5, {255, 160, 6945, 615}, windowtext::FullBrandOffer, Centred);
+    lblCobrand =
+        sitechrome::makeOffer(Frame5, {255, 160, 6945, 615}, windowtext::CoBrandOffer, Centred);
 
     // The panel's caption is not drawn; it names the panel for assistive tools.
     fraPowerSign = forms::makePanel(client, {0, 840, 7455, 3255}, SkyBlue);
@@ -102,20 +94,21 @@ void frmDisplay::buildMenus()
     mnuFileBack = mnuFile->addAction(QStringLiteral("&Back"));
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuFileSep1 = mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("&Check for Software Update"));
-    mnuFileSep2 = mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    const sitechrome::HelpMenu help =
+        sitechrome::addHelpMenu(bar, QStringLiteral("&Check for Software Update"));
+    mnuHelp = help.menu;
+    mnuOnline = help.online;
+    mnuVisit = help.visit;
+    mnuFileSep1 = help.separator1;
+    mnuUpdate = help.update;
+    mnuFileSep2 = help.separator2;
+    mnuAbout = help.about;
 
-    // Two commands straight on the bar; the second is never shown.
-    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuMakeMoneyOnline = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnuMakeMoneyOnline->setVisible(false);
+    const sitechrome::BarCommands commands = sitechrome::addBarCommands(bar);
+    mnuDonate = commands.donate;
+    mnuMakeMoneyOnline = commands.makeMoneyOnline;
 
-    const std::pair<QAction*, void (frmDisplay::*)()> commands[] = {
+    const std::pair<QAction*, void (frmDisplay::*)()> handlers[] = {
         {mnuFileBack, &frmDisplay::mnuFileBack_Click},
         {mnuExit, &frmDisplay::mnuExit_Click},
         {mnuOnline, &frmDisplay::mnuOnline_Click},
@@ -125,7 +118,7 @@ void frmDisplay::buildMenus()
         {mnuDonate, &frmDisplay::mnuDonate_Click},
         {mnuMakeMoneyOnline, &frmDisplay::mnuMakeMoneyOnline_Click},
     };
-    for (const auto& [action, handler] : commands)
+    for (const auto& [action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
 }
 
@@ -210,10 +203,6 @@ void frmDisplay::openPage(void (*open)(platform::Browser&))
 void frmDisplay::Form_Unload(std::int16_t& Cancel)
 {
     // The close rule brings up the refer-a-friend window; closing is never refused.
-    Program& program = program_;
-    forms::ResumeNext([&program] {
-        if (program.closeRule)
-            program.closeRule();
-    });
+    sitechrome::RunCloseRule(program_);
     Cancel = 0;
 }

@@ -5,6 +5,7 @@
 #include "Program.h"
 #include "ResumeNext.h"
 #include "SignReadings.h"
+#include "SiteChrome.h"
 #include "WindowTexts.h"
 #include "frmDisplay.h"
 #include "modHelp.h"
@@ -20,11 +21,11 @@ using platform::MessageBoxes;
 namespace
 {
 
-const QColor SkyBlue(62, 189, 238);
-const QColor DarkStrip(64, 64, 64);
-const QColor ButtonFace(128, 128, 128);
-const QColor LinkOrange(255, 128, 0);
-const QColor Purple(128, 0, 128);
+using sitechrome::ButtonFace;
+using sitechrome::DarkStrip;
+using sitechrome::Purple;
+using sitechrome::SkyBlue;
+
 const QColor Black(0, 0, 0);
 
 const Qt::Alignment Centred = Qt::AlignHCenter | Qt::AlignTop;
@@ -51,17 +52,6 @@ Label* caption(QWidget* panel, forms::Place place, const QString& text, FontStyl
 {
     return forms::makeLabel(panel, place, text, forms::verdana(8.25, style), Black,
                             Label::Sizing::FitText);
-}
-
-// An offer of the bottom strip: orange on the strip's own dark grey, so that
-// only the offer in front can be seen.
-Label* makeOffer(QWidget* strip, forms::Place place, const QString& text)
-{
-    Label* offer =
-        forms::makeLinkLabel(strip, place, text, forms::verdana(8.25, FontStyle::BoldUnderline),
-                             LinkOrange, LeftAligned);
-    forms::setBackground(offer, DarkStrip);
-    return offer;
 }
 
 // The birth date as the sign lookup reads it: the texts of the three lists.
@@ -96,9 +86,7 @@ void frmMain::buildControls()
     QWidget* client = clientArea();
 
     Frame2 = forms::makePanel(client, {0, 0, 7500, 855}, DarkStrip);
-    Label61 =
-        forms::makeLinkLabel(Frame2, {150, 240, 7185, 555}, windowtext::discussionBoardAdvert(),
-                             forms::verdana(9, FontStyle::BoldUnderline), LinkOrange, Centred);
+    Label61 = sitechrome::makeBanner(Frame2, {150, 240, 7185, 555});
 
     Frame1 = forms::makePanel(client, {0, 840, 7500, 4215}, SkyBlue);
     // The input panel draws no border and takes no focus of its own.
@@ -129,9 +117,11 @@ void frmMain::buildControls()
     Frame5 = forms::makePanel(client, {0, 5040, 7500, 855}, DarkStrip);
     cmdExit = forms::makeButton(Frame5, {6000, 240, 1260, 465}, QStringLiteral("&Exit"),
                                 forms::verdana(8.25, FontStyle::Bold), ButtonFace);
-    lblFullBrand = makeOffer(Frame5, {120, 165, 5745, 615}, windowtext::FullBrandOffer);
+    lblFullBrand = sitechrome::makeOffer(Frame5, {120, 165, 5745, 615}, windowtext::FullBrandOffer,
+                                         LeftAligned);
     // Lies in front of lblFullBrand until the start-up decides otherwise.
-    lblCobrand = makeOffer(Frame5, {120, 160, 5745, 615}, windowtext::CoBrandOffer);
+    lblCobrand =
+        sitechrome::makeOffer(Frame5, {120, 160, 5745, 615}, windowtext::CoBrandOffer, LeftAligned);
 
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
@@ -165,20 +155,21 @@ void frmMain::buildMenus()
     mnuFindPowerSign = mnuFile->addAction(QStringLiteral("Find My &Zorivi Astrology Sign"));
     mnuExit = mnuFile->addAction(QStringLiteral("E&xit"));
 
-    mnuHelp = bar->addMenu(QStringLiteral("&Help"));
-    mnuOnline = mnuHelp->addAction(QStringLiteral("&Online Help"));
-    mnuVisit = mnuHelp->addAction(QStringLiteral("&Visit Us Online"));
-    mnuHelp1 = mnuHelp->addSeparator();
-    mnuUpdate = mnuHelp->addAction(QStringLiteral("Check for Software &Update"));
-    mnuHelp2 = mnuHelp->addSeparator();
-    mnuAbout = mnuHelp->addAction(QStringLiteral("&About Software"));
+    const sitechrome::HelpMenu help =
+        sitechrome::addHelpMenu(bar, QStringLiteral("Check for Software &Update"));
+    mnuHelp = help.menu;
+    mnuOnline = help.online;
+    mnuVisit = help.visit;
+    mnuHelp1 = help.separator1;
+    mnuUpdate = help.update;
+    mnuHelp2 = help.separator2;
+    mnuAbout = help.about;
 
-    // Two commands straight on the bar; the second is never shown.
-    mnuDonate = bar->addAction(QStringLiteral("&Donate"));
-    mnuMakeMoneyOnline = bar->addAction(QStringLiteral("Make Money &Online"));
-    mnuMakeMoneyOnline->setVisible(false);
+    const sitechrome::BarCommands commands = sitechrome::addBarCommands(bar);
+    mnuDonate = commands.donate;
+    mnuMakeMoneyOnline = commands.makeMoneyOnline;
 
-    const std::pair<QAction*, void (frmMain::*)()> commands[] = {
+    const std::pair<QAction*, void (frmMain::*)()> handlers[] = {
         {mnuFindPowerSign, &frmMain::mnuFindPowerSign_Click},
         {mnuExit, &frmMain::mnuExit_Click},
         {mnuOnline, &frmMain::mnuOnline_Click},
@@ -188,7 +179,7 @@ void frmMain::buildMenus()
         {mnuDonate, &frmMain::mnuDonate_Click},
         {mnuMakeMoneyOnline, &frmMain::mnuMakeMoneyOnline_Click},
     };
-    for (const auto& [action, handler] : commands)
+    for (const auto& [action, handler] : handlers)
         connect(action, &QAction::triggered, this, handler);
 }
 
@@ -207,11 +198,7 @@ void frmMain::Form_Load()
 void frmMain::Form_Unload(std::int16_t& Cancel)
 {
     // The close rule brings up the refer-a-friend window; closing is never refused.
-    Program& program = program_;
-    forms::ResumeNext([&program] {
-        if (program.closeRule)
-            program.closeRule();
-    });
+    sitechrome::RunCloseRule(program_);
     Cancel = 0;
 }
 
