@@ -12,38 +12,36 @@
 #include <QApplication>
 #include <QTest>
 
-#include <deque>
 #include <functional>
+#include <map>
 
-namespace fake = platform::fake;
+// Logs each window's unloading and the end, with the windows still loaded then.
+struct Recorder : platform::ProcessExit {
+    QStringList log;
+    forms::FormCollection forms;
+    void end() override { log.append(QStringLiteral("end, %1 loaded").arg(forms.count())); }
+};
 
-// A window that reports its unloading by name.
-class RecordingForm : public forms::Form
+// A window whose Form_Unload runs `onUnload`.
+struct RecordingForm : forms::Form {
+    explicit RecordingForm(std::function<void()> onUnload)
+        : Form(Frame::FixedSingle, 1500, 1500, Qt::white), onUnload_(std::move(onUnload))
+    {
+    }
+    void Form_Unload(std::int16_t&) override { onUnload_(); }
+    std::function<void()> onUnload_;
+};
+
+// Leaves the main or the result window by its Exit button, File Exit or close box.
+template <class Window> void leave(Window& window, const QString& way)
 {
-public:
-    RecordingForm(QString name, std::function<void(const QString&)> onUnload)
-        : Form(Frame::FixedSingle, 1500, 1500, Qt::white), name_(std::move(name)),
-          onUnload_(std::move(onUnload))
-    {
-    }
-    void Form_Unload(std::int16_t&) override { onUnload_(name_); }
-
-private:
-    QString name_;
-    std::function<void(const QString&)> onUnload_;
-};
-
-// Logs the end with the number of windows still loaded then.
-struct LoggingExit : fake::RecordingExit {
-    QStringList& log;
-    forms::FormCollection& forms;
-    LoggingExit(QStringList& l, forms::FormCollection& f) : log(l), forms(f) {}
-    void end() override
-    {
-        log.append(QStringLiteral("end, %1 loaded").arg(forms.count()));
-        RecordingExit::end();
-    }
-};
+    if (way == "Exit button")
+        window.cmdExit->click();
+    else if (way == "File Exit")
+        window.mnuExit->trigger();
+    else
+        window.close();
+}
 
 class tst_UnloadAllAndEnd : public QObject
 {
@@ -60,126 +58,99 @@ private Q_SLOTS:
     void unloadsInLoadOrderThenEnds_data()
     {
         QTest::addColumn<QStringList>("loadOrder");
-        QTest::addColumn<QStringList>("shown");
         QTest::addColumn<QString>("endsInUnloadOf"); // as frmReferFriend's Form_Unload does
-        QTest::newRow("none loaded") << QStringList{} << QStringList{} << "";
-        QTest::newRow("C A D B, hidden and shown")
-            << QStringList{"C", "A", "D", "B"} << QStringList{"A", "B"} << "";
-        QTest::newRow("nested call from B")
-            << QStringList{"A", "B", "C"} << QStringList{"B"} << "B";
+        QTest::newRow("none loaded") << QStringList{} << "";
+        QTest::newRow("C A D B") << QStringList{"C", "A", "D", "B"} << "";
+        QTest::newRow("nested call from B") << QStringList{"A", "B", "C"} << "B";
     }
 
     void unloadsInLoadOrderThenEnds()
     {
         QFETCH(QStringList, loadOrder);
-        QFETCH(QStringList, shown);
         QFETCH(QString, endsInUnloadOf);
-        QStringList log;
-        forms::FormCollection forms;
-        LoggingExit exit(log, forms);
-        std::deque<forms::FormSlot> slots;
-        for (const char* name : {"A", "B", "C", "D"}) {
-            slots.emplace_back(forms, [&, name] {
-                return std::make_unique<RecordingForm>(QString(name), [&](const QString& unloaded) {
-                    log.append(unloaded);
-                    if (unloaded == endsInUnloadOf)
-                        modHelp::UnloadAllAndEnd(forms, exit);
+        Recorder r;
+        std::map<QString, forms::FormSlot> slots;
+        for (const QString name : {"A", "B", "C", "D"}) {
+            slots.try_emplace(name, r.forms, [&r, &endsInUnloadOf, name] {
+                return std::make_unique<RecordingForm>([&r, &endsInUnloadOf, name] {
+                    r.log.append(name);
+                    if (name == endsInUnloadOf)
+                        modHelp::UnloadAllAndEnd(r.forms, r);
                 });
             });
         }
         for (const QString& name : loadOrder)
-            slots[name[0].unicode() - 'A'].form();
-        for (const QString& name : shown)
-            slots[name[0].unicode() - 'A'].show();
+            slots.at(name).show();
 
-        modHelp::UnloadAllAndEnd(forms, exit);
+        modHelp::UnloadAllAndEnd(r.forms, r);
 
         // Every window unloads once, in order; then the program ends, from a
         // nested call too, with nothing loaded.
-        QCOMPARE(log.mid(0, loadOrder.size()), loadOrder);
-        QVERIFY(exit.ends >= 1);
-        QCOMPARE(log.size(), loadOrder.size() + exit.ends);
-        QCOMPARE(log.last(), QStringLiteral("end, 0 loaded"));
+        const qsizetype ends = r.log.filter("end, ").size();
+        QVERIFY(ends >= 1);
+        QCOMPARE(r.log.mid(0, loadOrder.size()), loadOrder);
+        QCOMPARE(r.log.size(), loadOrder.size() + ends);
+        QCOMPARE(r.log.last(), QStringLiteral("end, 0 loaded"));
     }
 
     void exitLeadsThroughReferFriend_data()
     {
-        QTest::addColumn<bool>("fromResult");
-        QTest::addColumn<QString>("way");
-        QTest::addColumn<bool>("referFriendByButton");
-        QTest::newRow("main: Exit button, close") << false << "button" << true;
-        QTest::newRow("main: File Exit, close box") << false << "menu" << false;
-        QTest::newRow("main: close box, close") << false << "close box" << true;
-        QTest::newRow("result: Exit button, close box") << true << "button" << false;
-        QTest::newRow("result: File Exit, close") << true << "menu" << true;
-        QTest::newRow("result: close box, close box") << true << "close box" << false;
+        QTest::addColumn<QString>("from"); // the window left, "back" for main after Back
+        QTest::addColumn<QString>("way");  // closing refer-a-friend by its close box too
+        // clang-format off
+        QTest::newRow("main: Exit button") << "main" << "Exit button";
+        QTest::newRow("main: File Exit") << "main" << "File Exit";
+        QTest::newRow("main: close box") << "main" << "close box";
+        QTest::newRow("result: Exit button") << "result" << "Exit button";
+        QTest::newRow("result: File Exit") << "result" << "File Exit";
+        QTest::newRow("result: close box") << "result" << "close box";
+        QTest::newRow("result: Back, main: Exit button") << "back" << "Exit button";
+        // clang-format on
     }
 
     void exitLeadsThroughReferFriend()
     {
-        QFETCH(bool, fromResult);
+        QFETCH(QString, from);
         QFETCH(QString, way);
-        QFETCH(bool, referFriendByButton);
         TestProgram t;
         Program& p = t.program;
         p.frmMain.show();
-        if (fromResult) { // as after a search
+        if (from != "main") { // as after a search
             p.frmMain.hide();
             p.frmDisplay.show();
         }
-        forms::Form& window = fromResult ? p.frmDisplay.form() : p.frmMain.form();
-        QPushButton* exitButton =
-            fromResult ? p.frmDisplay.as<frmDisplay>().cmdExit : p.frmMain.as<frmMain>().cmdExit;
-        QAction* exitMenu =
-            fromResult ? p.frmDisplay.as<frmDisplay>().mnuExit : p.frmMain.as<frmMain>().mnuExit;
-        if (way == "button")
-            exitButton->click();
-        else if (way == "menu")
-            exitMenu->trigger();
+        forms::Form* hidden = nullptr;
+        if (from == "back") { // loads the refer-a-friend window hidden
+            p.frmDisplay.as<frmDisplay>().cmdBack->click();
+            QVERIFY(!p.frmDisplay.isLoaded() && p.frmMain.form().isVisible());
+            hidden = &p.frmReferFriend.form();
+            QVERIFY(!hidden->isVisible());
+        }
+        const qsizetype seeds = t.fakes.random.seeds.size();
+        if (from == "result")
+            leave(p.frmDisplay.as<frmDisplay>(), way);
         else
-            window.close();
+            leave(p.frmMain.as<frmMain>(), way);
 
-        // Still running, the main window loaded only if hidden behind a result.
+        // Still running, the main window loaded only if hidden behind a result;
+        // after Back the same window comes up (no second Form_Load seeding).
         const QList<forms::FormSlot*> loaded{&p.frmMain, &p.frmReferFriend};
         QCOMPARE(t.fakes.exit.ends, 0);
-        QCOMPARE(p.forms.loaded(), loaded.mid(fromResult ? 0 : 1));
+        QCOMPARE(p.forms.loaded(), loaded.mid(from == "result" ? 0 : 1));
         QVERIFY(p.frmReferFriend.form().isVisible());
-        QVERIFY(!fromResult || !p.frmMain.form().isVisible());
+        QVERIFY(from != "result" || !p.frmMain.form().isVisible());
+        QVERIFY(!hidden || &p.frmReferFriend.form() == hidden);
+        QCOMPARE(t.fakes.random.seeds.size(), seeds + (hidden ? 0 : 1));
 
         auto& referFriend = p.frmReferFriend.as<frmReferFriend>();
-        if (referFriendByButton)
-            referFriend.cmdClose->click();
-        else
+        if (way == "close box")
             referFriend.close();
+        else
+            referFriend.cmdClose->click();
         // Unloading the hidden main window runs the close rule again; that does
         // not keep the program alive.
         QVERIFY(t.fakes.exit.ends >= 1);
         QCOMPARE(p.forms.count(), 0);
-    }
-
-    void backKeepsTheSameReferFriendWindowHidden()
-    {
-        TestProgram t;
-        Program& p = t.program;
-        p.frmMain.show();
-        p.frmMain.hide();
-        p.frmDisplay.show();
-        p.frmDisplay.as<frmDisplay>().cmdBack->click();
-
-        QVERIFY(!p.frmDisplay.isLoaded());
-        QVERIFY(p.frmMain.form().isVisible());
-        QVERIFY(p.frmReferFriend.isLoaded() && !p.frmReferFriend.form().isVisible());
-        forms::Form* referFriend = &p.frmReferFriend.form();
-        const QList<quint32> seeds = t.fakes.random.seeds; // its Form_Load seeds once
-
-        p.frmMain.as<frmMain>().cmdExit->click();
-
-        QCOMPARE(&p.frmReferFriend.form(), referFriend); // the same window, not a new one
-        QVERIFY(referFriend->isVisible());
-        QCOMPARE(t.fakes.random.seeds, seeds);
-        QCOMPARE(t.fakes.exit.ends, 0);
-        p.frmReferFriend.as<frmReferFriend>().cmdClose->click();
-        QVERIFY(t.fakes.exit.ends >= 1);
     }
 };
 
