@@ -19,8 +19,8 @@ namespace {
 // A small window that records what happens to it.
 class ProbeForm : public Form {
 public:
-    explicit ProbeForm(QStringList& log, const QString& name = QStringLiteral("probe"))
-        : Form(Frame::FixedSingle, 3000, 1500, Qt::white), log_(log), name_(name)
+    explicit ProbeForm(QStringList& log)
+        : Form(Frame::FixedSingle, 3000, 1500, Qt::white), log_(log)
     {
         box = forms::makeTextBox(clientArea(), {100, 100, 1500, 300}, QStringLiteral("initial"));
         ok = forms::makeButton(clientArea(), {100, 600, 900, 375}, QStringLiteral("&OK"),
@@ -33,12 +33,12 @@ public:
         setCancelButton(cancel);
         for (QPushButton* button : {ok, other, cancel})
             connect(button, &QPushButton::clicked, this,
-                    [this, button] { log_.append(name_ + ":click " + button->text()); });
+                    [this, button] { log_.append("probe:click " + button->text()); });
     }
-    void Form_Load() override { log_.append(name_ + ":load"); }
+    void Form_Load() override { log_.append(QStringLiteral("probe:load")); }
     void Form_Unload(std::int16_t& Cancel) override
     {
-        log_.append(name_ + ":unload");
+        log_.append(QStringLiteral("probe:unload"));
         Cancel = refuseUnload ? 1 : 0;
     }
 
@@ -50,7 +50,6 @@ public:
 
 private:
     QStringList& log_;
-    QString name_;
 };
 
 } // namespace
@@ -77,10 +76,8 @@ private Q_SLOTS:
     void touchingLoadsOnceAndHidingKeepsContents();
     void unloadingDiscardsAndReloadsFresh();
     void closeBoxUnloadsUnlessRefused();
-    void collectionKeepsLoadOrder();
     void enterAndEscape_data();
     void enterAndEscape();
-    void windowIsFixedAndSizedInTwips();
     void modalShowingReturnsWhenUnloaded();
 
 private:
@@ -136,18 +133,6 @@ void tst_FormSlot::closeBoxUnloadsUnlessRefused()
     QCOMPARE(log, (QStringList{"probe:load", "probe:unload", "probe:unload", "probe:unload"}));
 }
 
-void tst_FormSlot::collectionKeepsLoadOrder()
-{
-    FormSlot second(collection, [this] { return std::make_unique<ProbeForm>(log, "second"); });
-    second.form();
-    slot->form();
-    QCOMPARE(collection.loaded(), (QList<FormSlot*>{&second, slot.get()}));
-    second.unload();
-    QCOMPARE(collection.loaded(), QList<FormSlot*>{slot.get()});
-    second.form();
-    QCOMPARE(collection.loaded(), (QList<FormSlot*>{slot.get(), &second}));
-}
-
 void tst_FormSlot::enterAndEscape_data()
 {
     QTest::addColumn<QString>("focus");
@@ -177,21 +162,6 @@ void tst_FormSlot::enterAndEscape()
     QTRY_COMPARE(QApplication::focusWidget(), target);
     QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(log, (QStringList{"probe:load", "probe:click " + pressed}));
-}
-
-void tst_FormSlot::windowIsFixedAndSizedInTwips()
-{
-    slot->show();
-    ProbeForm& form = probe();
-    QCOMPARE(form.clientArea()->size(), QSize(200, 100));
-    QCOMPARE(form.minimumSize(), form.maximumSize());
-    QVERIFY(!(form.windowFlags() & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(form.windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(form.windowFlags() & Qt::WindowCloseButtonHint);
-    QCOMPARE(form.windowTitle(), QStringLiteral("Tolvane v1.0"));
-    QVERIFY(!form.windowIcon().isNull());
-    // Controls touching in twips still touch in pixels: 1200+900 = 2100.
-    QCOMPARE(form.other->geometry().right() + 1, form.cancel->geometry().left());
 }
 
 void tst_FormSlot::modalShowingReturnsWhenUnloaded()

@@ -41,8 +41,6 @@ void tst_SignReadings::signsAndTheirReadings()
         QVERIFY(text.endsWith(u'.'));
         QVERIFY(!text.contains(QStringLiteral("  ")));
         QCOMPARE(text.trimmed(), text);
-        for (QChar c : text)
-            QVERIFY2(c.unicode() >= 32 && c.unicode() < 127, "printable ASCII only");
     }
 }
 
@@ -50,7 +48,6 @@ void tst_SignReadings::namesThatAreNotSigns_data()
 {
     QTest::addColumn<QString>("name");
     QTest::newRow("lower case") << "aries";
-    QTest::newRow("upper case") << "PISCES";
     QTest::newRow("blank before") << " Leo";
     QTest::newRow("blank after") << "Leo ";
     QTest::newRow("empty") << "";
