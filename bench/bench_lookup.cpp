@@ -9,9 +9,9 @@
 
 int main()
 {
-    const char* const months[] = {"January", "February", "March",     "April",
-                                  "May",     "June",     "July",      "August",
-                                  "September", "October", "November", "December"};
+    const char* const months[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
     struct Triple {
         std::string year, month, day;
     };

@@ -3,9 +3,11 @@
 #include <QPalette>
 #include <QWidget>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 QFont makeFont(const QStringList& families, double points, FontStyle style)
 {

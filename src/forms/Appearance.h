@@ -6,7 +6,8 @@
 
 class QWidget;
 
-namespace forms {
+namespace forms
+{
 
 enum class FontStyle { Regular = 0, Bold = 1, Underline = 2, BoldUnderline = 3 };
 

@@ -1,6 +1,7 @@
 #include "Controls.h"
 
-namespace forms {
+namespace forms
+{
 
 QFrame* makePanel(QWidget* parent, Place place, const QColor& background)
 {

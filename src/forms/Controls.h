@@ -13,7 +13,8 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 
-namespace forms {
+namespace forms
+{
 
 struct Place {
     int left;

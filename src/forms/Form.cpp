@@ -11,9 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 Qt::WindowFlags flagsFor(Form::Frame frame)
 {

@@ -12,11 +12,13 @@
 
 class QMenuBar;
 
-namespace forms {
+namespace forms
+{
 
 class FormSlot;
 
-class Form : public QWidget {
+class Form : public QWidget
+{
     Q_OBJECT
 public:
     enum class Frame { FixedSingle, FixedDialog };

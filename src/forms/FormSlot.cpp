@@ -4,9 +4,11 @@
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 void centreOnScreen(QWidget* window)
 {

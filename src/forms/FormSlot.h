@@ -8,11 +8,13 @@
 #include <functional>
 #include <memory>
 
-namespace forms {
+namespace forms
+{
 
 class FormCollection;
 
-class FormSlot {
+class FormSlot
+{
 public:
     using Factory = std::function<std::unique_ptr<Form>()>;
 
@@ -45,7 +47,8 @@ private:
 };
 
 // The loaded windows of the program, in the order in which they were loaded.
-class FormCollection {
+class FormCollection
+{
 public:
     QList<FormSlot*> loaded() const { return slots_; }
     int count() const { return int(slots_.size()); }

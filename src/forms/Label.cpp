@@ -4,9 +4,11 @@
 
 #include <QMouseEvent>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 struct ParsedCaption {
     QString text;

@@ -5,9 +5,11 @@
 
 #include <QLabel>
 
-namespace forms {
+namespace forms
+{
 
-class Label : public QLabel {
+class Label : public QLabel
+{
     Q_OBJECT
 public:
     enum class Sizing { Wrap, FitText };

@@ -4,9 +4,11 @@
 #include <QPainterPath>
 #include <QtMath>
 
-namespace forms {
+namespace forms
+{
 
-namespace {
+namespace
+{
 
 QPainterPath star(QPointF centre, double outer, double inner)
 {

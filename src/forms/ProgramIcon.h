@@ -3,7 +3,8 @@
 #include <QIcon>
 #include <QPixmap>
 
-namespace forms {
+namespace forms
+{
 
 // The program's picture at `size` pixels square: a crescent and a star on a night-blue disc.
 QPixmap programPicture(int size);

@@ -5,10 +5,11 @@
 
 #include <cstdio>
 
-namespace forms {
+namespace forms
+{
 
-platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon icon,
-                                                    Buttons buttons, const QString& title)
+platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon icon, Buttons buttons,
+                                                    const QString& title)
 {
     // Test hook: tests that start the real program set TOLVANE_MESSAGE_LOG to
     // read its messages on stderr, one line each (line breaks written as \r and

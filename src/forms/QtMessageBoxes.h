@@ -3,9 +3,11 @@
 
 #include "Services.h"
 
-namespace forms {
+namespace forms
+{
 
-class QtMessageBoxes : public platform::MessageBoxes {
+class QtMessageBoxes : public platform::MessageBoxes
+{
 public:
     Answer show(const QString& text, Icon icon, Buttons buttons, const QString& title) override;
 };

@@ -5,7 +5,8 @@
 #include <exception>
 #include <utility>
 
-namespace forms {
+namespace forms
+{
 
 template <class... Steps> void ResumeNext(Steps&&... steps)
 {

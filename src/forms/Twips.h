@@ -5,7 +5,8 @@
 #include <QSize>
 #include <QtMath>
 
-namespace forms {
+namespace forms
+{
 
 constexpr int TwipsPerPixel = 15;
 

@@ -5,24 +5,28 @@
 #include <QDate>
 #include <QString>
 
-namespace platform {
+namespace platform
+{
 
 // Hands a web address to the desktop's default browser; the outcome is not reported.
-class Browser {
+class Browser
+{
 public:
     virtual ~Browser() = default;
     virtual void open(const QString& address) = 0;
 };
 
 // Whether another copy of the program already runs for this user.
-class InstanceGuard {
+class InstanceGuard
+{
 public:
     virtual ~InstanceGuard() = default;
     virtual bool anotherInstanceRunning() = 0;
 };
 
 // Per-user key/value store addressed by application name, section and key.
-class SettingsStore {
+class SettingsStore
+{
 public:
     virtual ~SettingsStore() = default;
     // "" when the entry is absent or the store cannot be read.
@@ -33,7 +37,8 @@ public:
                        const QString& value) = 0;
 };
 
-class Clock {
+class Clock
+{
 public:
     virtual ~Clock() = default;
     virtual QDate today() = 0;
@@ -42,7 +47,8 @@ public:
 };
 
 // The program's one random-number generator.
-class RandomSource {
+class RandomSource
+{
 public:
     virtual ~RandomSource() = default;
     virtual void seed(quint32 value) = 0;
@@ -51,7 +57,8 @@ public:
 };
 
 // Modal message boxes.
-class MessageBoxes {
+class MessageBoxes
+{
 public:
     enum class Icon { Information, Critical };
     enum class Buttons { Ok, YesNo };
@@ -63,7 +70,8 @@ public:
 };
 
 // Ends the process at once.
-class ProcessExit {
+class ProcessExit
+{
 public:
     virtual ~ProcessExit() = default;
     virtual void end() = 0;

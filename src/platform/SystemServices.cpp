@@ -8,11 +8,12 @@
 #include <cstdlib>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 #endif
 
-namespace platform {
+namespace platform
+{
 
 void DesktopBrowser::open(const QString& address)
 {

@@ -5,21 +5,25 @@
 
 #include <random>
 
-namespace platform {
+namespace platform
+{
 
 // ShellExecuteA "Open" on Windows, QDesktopServices elsewhere.
-class DesktopBrowser : public Browser {
+class DesktopBrowser : public Browser
+{
 public:
     void open(const QString& address) override;
 };
 
-class SystemClock : public Clock {
+class SystemClock : public Clock
+{
 public:
     QDate today() override;
     quint32 seedValue() override;
 };
 
-class MersenneRandom : public RandomSource {
+class MersenneRandom : public RandomSource
+{
 public:
     void seed(quint32 value) override;
     float next() override;
@@ -28,7 +32,8 @@ private:
     std::mt19937 engine_;
 };
 
-class ImmediateExit : public ProcessExit {
+class ImmediateExit : public ProcessExit
+{
 public:
     void end() override;
 };

@@ -3,7 +3,8 @@
 
 #include <QString>
 
-namespace webaddress {
+namespace webaddress
+{
 
 inline const QString MainSite = QStringLiteral("http://www.sorrelwick.com");
 inline const QString HelpSite = QStringLiteral("http://help.sorrelwick.com");

@@ -3,7 +3,8 @@
 #include "FormSlot.h"
 #include "WebAddresses.h"
 
-namespace modHelp {
+namespace modHelp
+{
 
 void OpenOnlineHelp(platform::Browser& browser)
 {

@@ -5,11 +5,13 @@
 
 #include <QString>
 
-namespace forms {
+namespace forms
+{
 class FormCollection;
 }
 
-namespace modHelp {
+namespace modHelp
+{
 
 // Each hands one fixed address of the maker's web sites to the browser.
 void OpenOnlineHelp(platform::Browser& browser);

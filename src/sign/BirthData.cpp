@@ -1,6 +1,7 @@
 #include "BirthData.h"
 
-namespace birthdata {
+namespace birthdata
+{
 
 NameKey FilterNameKey(std::int16_t code)
 {
@@ -21,7 +22,8 @@ Verdict CheckBirthData(std::string_view name, int dayIndex, int monthIndex, int 
     constexpr int february = 1;
     if (monthIndex == february && dayIndex >= (leapYear ? 29 : 28))
         return {false, FebruaryMessage, false};
-    const bool thirtyDays = monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
+    const bool thirtyDays =
+        monthIndex == 3 || monthIndex == 5 || monthIndex == 8 || monthIndex == 10;
     if (thirtyDays && dayIndex == 30)
         return {false, ThirtyDayMonthMessage, false};
     return {true, {}, false};

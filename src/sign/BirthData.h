@@ -5,7 +5,8 @@
 #include <cstdint>
 #include <string_view>
 
-namespace birthdata {
+namespace birthdata
+{
 
 inline constexpr std::string_view OnlyLettersMessage = "Please Enter only Letters";
 inline constexpr std::string_view EnterNameMessage = "Please Enter Your Name";

@@ -6,9 +6,11 @@
 #include <limits>
 #include <string>
 
-namespace modPlanetSign {
+namespace modPlanetSign
+{
 
-namespace {
+namespace
+{
 
 bool isDigit(char c)
 {
@@ -62,8 +64,7 @@ double ReadNumber(std::string_view text)
         value = whole.find_first_not_of('0') == std::string_view::npos
                     ? 0.0
                     : std::numeric_limits<double>::infinity();
-    }
-    else if (error != std::errc() || end != rest.data() + rest.size())
+    } else if (error != std::errc() || end != rest.data() + rest.size())
         fail(text);
     return negative ? -value : value;
 }

@@ -3,7 +3,8 @@
 
 #include <string_view>
 
-namespace modPlanetSign {
+namespace modPlanetSign
+{
 
 // The value of a decimal text: optional blanks around it, an optional sign,
 // digits, and an optional fraction after a point. Leading zeros do not matter

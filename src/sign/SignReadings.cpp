@@ -1,6 +1,7 @@
 #include "SignReadings.h"
 
-namespace modPlanetSign {
+namespace modPlanetSign
+{
 
 const std::array<SignReading, 12> SignReadings{{
     {"Aries", "This may not have a good effect on your life. You need to be careful with people "

@@ -5,7 +5,8 @@
 #include <optional>
 #include <string_view>
 
-namespace modPlanetSign {
+namespace modPlanetSign
+{
 
 struct SignReading {
     std::string_view sign;

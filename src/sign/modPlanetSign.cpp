@@ -4,11 +4,13 @@
 
 #include <array>
 
-namespace modPlanetSign {
+namespace modPlanetSign
+{
 
 std::string CurrentSign;
 
-namespace {
+namespace
+{
 
 constexpr const char* Aquarius = "Aquarius";
 constexpr const char* Pisces = "Pisces";

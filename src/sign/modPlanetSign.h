@@ -6,10 +6,12 @@
 #include <string>
 #include <string_view>
 
-namespace modPlanetSign {
+namespace modPlanetSign
+{
 
 // Raised when a year or day text that the lookup has to read is not a number.
-class ConversionError : public std::invalid_argument {
+class ConversionError : public std::invalid_argument
+{
 public:
     using std::invalid_argument::invalid_argument;
 };
@@ -18,7 +20,8 @@ public:
 extern std::string CurrentSign;
 
 // The three list texts of a birth date, as the main window shows them.
-class BirthDateTexts {
+class BirthDateTexts
+{
 public:
     virtual ~BirthDateTexts() = default;
     virtual std::string yearText() const = 0;

@@ -14,10 +14,12 @@ using forms::Form;
 using forms::FormCollection;
 using forms::FormSlot;
 
-namespace {
+namespace
+{
 
 // A small window that records what happens to it.
-class ProbeForm : public Form {
+class ProbeForm : public Form
+{
 public:
     explicit ProbeForm(QStringList& log)
         : Form(Frame::FixedSingle, 3000, 1500, Qt::white), log_(log)
@@ -54,16 +56,16 @@ private:
 
 } // namespace
 
-class tst_FormSlot : public QObject {
+class tst_FormSlot : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
     void init()
     {
         log.clear();
-        slot = std::make_unique<FormSlot>(collection, [this] {
-            return std::make_unique<ProbeForm>(log);
-        });
+        slot = std::make_unique<FormSlot>(collection,
+                                          [this] { return std::make_unique<ProbeForm>(log); });
     }
     void cleanup()
     {
@@ -140,11 +142,11 @@ void tst_FormSlot::enterAndEscape_data()
     QTest::addColumn<QString>("pressed");
     QTest::newRow("Enter in a text box presses the default button")
         << "box" << int(Qt::Key_Return) << "&OK";
-    QTest::newRow("Enter on another button presses that one") << "other" << int(Qt::Key_Return)
-                                                               << "Ot&her";
+    QTest::newRow("Enter on another button presses that one")
+        << "other" << int(Qt::Key_Return) << "Ot&her";
     QTest::newRow("Esc presses the cancel button") << "box" << int(Qt::Key_Escape) << "&Cancel";
-    QTest::newRow("Esc on another button still cancels") << "other" << int(Qt::Key_Escape)
-                                                         << "&Cancel";
+    QTest::newRow("Esc on another button still cancels")
+        << "other" << int(Qt::Key_Escape) << "&Cancel";
 }
 
 void tst_FormSlot::enterAndEscape()
@@ -155,7 +157,7 @@ void tst_FormSlot::enterAndEscape()
     slot->show();
     ProbeForm& form = probe();
     QVERIFY(QTest::qWaitForWindowActive(&form));
-    QWidget* target = focus == "box" ? static_cast<QWidget*>(form.box)
+    QWidget* target = focus == "box"     ? static_cast<QWidget*>(form.box)
                       : focus == "other" ? form.other
                                          : form.cancel;
     target->setFocus();

@@ -5,7 +5,8 @@
 
 using forms::Label;
 
-class tst_Label : public QObject {
+class tst_Label : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -20,12 +21,18 @@ void tst_Label::captions_data()
     QTest::addColumn<QString>("caption");
     QTest::addColumn<QString>("shown");
     QTest::addColumn<int>("accessLetter");
-    QTest::newRow("plain") << "Month" << "Month" << -1;
-    QTest::newRow("double ampersand") << "name &&  link" << "name &  link" << -1;
-    QTest::newRow("access letter") << "&Back" << "Back" << 0;
-    QTest::newRow("both") << "A && &B" << "A & B" << 4;
-    QTest::newRow("trailing ampersand stays") << "Tom &" << "Tom &" << -1;
-    QTest::newRow("markup is literal") << "<b>x</b> &&" << "<b>x</b> &" << -1;
+    QTest::newRow("plain") << "Month"
+                           << "Month" << -1;
+    QTest::newRow("double ampersand") << "name &&  link"
+                                      << "name &  link" << -1;
+    QTest::newRow("access letter") << "&Back"
+                                   << "Back" << 0;
+    QTest::newRow("both") << "A && &B"
+                          << "A & B" << 4;
+    QTest::newRow("trailing ampersand stays") << "Tom &"
+                                              << "Tom &" << -1;
+    QTest::newRow("markup is literal") << "<b>x</b> &&"
+                                       << "<b>x</b> &" << -1;
 }
 
 void tst_Label::captions()

@@ -4,7 +4,8 @@
 
 using namespace birthdata;
 
-class tst_BirthData : public QObject {
+class tst_BirthData : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:

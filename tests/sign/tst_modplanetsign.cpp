@@ -12,11 +12,12 @@ using modPlanetSign::ConversionError;
 using modPlanetSign::CurrentSign;
 using modPlanetSign::FindDudizuSign;
 
-namespace {
+namespace
+{
 
-const char* const monthNames[] = {"January", "February", "March",     "April",
-                                  "May",     "June",     "July",      "August",
-                                  "September", "October", "November", "December"};
+const char* const monthNames[] = {"January",   "February", "March",    "April",
+                                  "May",       "June",     "July",     "August",
+                                  "September", "October",  "November", "December"};
 
 struct Change {
     QDate from;
@@ -25,11 +26,11 @@ struct Change {
 
 // First day of each span; each span runs until the day before the next one.
 const Change changes[] = {
-    {{1900, 1, 1}, "Aquarius"}, {{1908, 3, 21}, "Pisces"},  {{1908, 8, 20}, "Aquarius"},
-    {{1909, 6, 30}, "Pisces"},  {{1928, 5, 3}, "Aries"},    {{1928, 9, 7}, "Pisces"},
-    {{1929, 3, 10}, "Aries"},   {{1948, 5, 29}, "Taurus"},  {{1948, 10, 12}, "Aries"},
-    {{1949, 4, 5}, "Taurus"},   {{1969, 6, 28}, "Gemini"},  {{1969, 11, 12}, "Taurus"},
-    {{1970, 5, 8}, "Gemini"},   {{1992, 7, 21}, "Cancer"},  {{1992, 12, 18}, "Gemini"},
+    {{1900, 1, 1}, "Aquarius"}, {{1908, 3, 21}, "Pisces"}, {{1908, 8, 20}, "Aquarius"},
+    {{1909, 6, 30}, "Pisces"},  {{1928, 5, 3}, "Aries"},   {{1928, 9, 7}, "Pisces"},
+    {{1929, 3, 10}, "Aries"},   {{1948, 5, 29}, "Taurus"}, {{1948, 10, 12}, "Aries"},
+    {{1949, 4, 5}, "Taurus"},   {{1969, 6, 28}, "Gemini"}, {{1969, 11, 12}, "Taurus"},
+    {{1970, 5, 8}, "Gemini"},   {{1992, 7, 21}, "Cancer"}, {{1992, 12, 18}, "Gemini"},
     {{1993, 6, 2}, "Cancer"},
 };
 
@@ -54,7 +55,8 @@ QString lookup(const std::string& year, const std::string& month, const std::str
     }
 }
 
-class DateTexts : public modPlanetSign::BirthDateTexts {
+class DateTexts : public modPlanetSign::BirthDateTexts
+{
 public:
     DateTexts(std::string year, std::string month, std::string day)
         : year_(std::move(year)), month_(std::move(month)), day_(std::move(day))
@@ -70,7 +72,8 @@ private:
 
 } // namespace
 
-class tst_modPlanetSign : public QObject {
+class tst_modPlanetSign : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:
@@ -96,8 +99,8 @@ void tst_modPlanetSign::everyRealDateAgreesWithTheChangeList()
 {
     QFETCH(int, year);
     for (QDate date(year, 1, 1); date.year() == year; date = date.addDays(1)) {
-        const QString got = lookup(std::to_string(year), monthNames[date.month() - 1],
-                                   std::to_string(date.day()));
+        const QString got =
+            lookup(std::to_string(year), monthNames[date.month() - 1], std::to_string(date.day()));
         if (got != signOnDate(date))
             QFAIL(qPrintable(date.toString(Qt::ISODate) + ": got " + got + ", expected " +
                              signOnDate(date)));
@@ -150,26 +153,76 @@ void tst_modPlanetSign::texts_data()
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("result");
     // Day numbers the month does not have follow the split month's boundary.
-    QTest::newRow("31 June 1909") << "1909" << "June" << "31" << "Pisces";
-    QTest::newRow("30 February 1908") << "1908" << "February" << "30" << "Aquarius";
+    QTest::newRow("31 June 1909") << "1909"
+                                  << "June"
+                                  << "31"
+                                  << "Pisces";
+    QTest::newRow("30 February 1908") << "1908"
+                                      << "February"
+                                      << "30"
+                                      << "Aquarius";
     // The year is compared by value.
-    QTest::newRow("leading zero, whole year") << "01950" << "March" << "1" << "Taurus";
-    QTest::newRow("leading zeros, transition year") << "0001908" << "March" << "21" << "Pisces";
-    QTest::newRow("1899") << "1899" << "December" << "31" << "<none>";
-    QTest::newRow("not a whole number") << "1950.5" << "March" << "1" << "<none>";
-    QTest::newRow("beyond double range") << QString(400, u'9') << "March" << "1" << "<none>";
+    QTest::newRow("leading zero, whole year") << "01950"
+                                              << "March"
+                                              << "1"
+                                              << "Taurus";
+    QTest::newRow("leading zeros, transition year") << "0001908"
+                                                    << "March"
+                                                    << "21"
+                                                    << "Pisces";
+    QTest::newRow("1899") << "1899"
+                          << "December"
+                          << "31"
+                          << "<none>";
+    QTest::newRow("not a whole number") << "1950.5"
+                                        << "March"
+                                        << "1"
+                                        << "<none>";
+    QTest::newRow("beyond double range") << QString(400, u'9') << "March"
+                                         << "1"
+                                         << "<none>";
     // The month text counts only in transition years, and only exactly.
-    QTest::newRow("lower case, transition year") << "1908" << "march" << "1" << "<none>";
-    QTest::newRow("lower case, whole year") << "1950" << "march" << "1" << "Taurus";
-    QTest::newRow("blank after, transition year") << "1908" << "March " << "1" << "<none>";
+    QTest::newRow("lower case, transition year") << "1908"
+                                                 << "march"
+                                                 << "1"
+                                                 << "<none>";
+    QTest::newRow("lower case, whole year") << "1950"
+                                            << "march"
+                                            << "1"
+                                            << "Taurus";
+    QTest::newRow("blank after, transition year") << "1908"
+                                                  << "March "
+                                                  << "1"
+                                                  << "<none>";
     // Texts that are not numbers fail only where they are read.
-    QTest::newRow("letters as year") << "abc" << "March" << "1" << "<fails>";
-    QTest::newRow("empty year") << "" << "March" << "1" << "<fails>";
-    QTest::newRow("year with exponent") << "1.95e3" << "March" << "1" << "<fails>";
-    QTest::newRow("whole year, bad day") << "1950" << "March" << "x" << "Taurus";
-    QTest::newRow("unsplit month, bad day") << "1908" << "April" << "x" << "Pisces";
-    QTest::newRow("split month, bad day") << "1908" << "March" << "x" << "<fails>";
-    QTest::newRow("split month, day 7a") << "1970" << "May" << "7a" << "<fails>";
+    QTest::newRow("letters as year") << "abc"
+                                     << "March"
+                                     << "1"
+                                     << "<fails>";
+    QTest::newRow("empty year") << ""
+                                << "March"
+                                << "1"
+                                << "<fails>";
+    QTest::newRow("year with exponent") << "1.95e3"
+                                        << "March"
+                                        << "1"
+                                        << "<fails>";
+    QTest::newRow("whole year, bad day") << "1950"
+                                         << "March"
+                                         << "x"
+                                         << "Taurus";
+    QTest::newRow("unsplit month, bad day") << "1908"
+                                            << "April"
+                                            << "x"
+                                            << "Pisces";
+    QTest::newRow("split month, bad day") << "1908"
+                                          << "March"
+                                          << "x"
+                                          << "<fails>";
+    QTest::newRow("split month, day 7a") << "1970"
+                                         << "May"
+                                         << "7a"
+                                         << "<fails>";
 }
 
 void tst_modPlanetSign::texts()

@@ -2,7 +2,8 @@
 
 #include <QTest>
 
-class tst_SignReadings : public QObject {
+class tst_SignReadings : public QObject
+{
     Q_OBJECT
 
 private Q_SLOTS:

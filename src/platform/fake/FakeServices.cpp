@@ -1,15 +1,14 @@
 #include "FakeServices.h"
 
-namespace platform::fake {
+namespace platform::fake
+{
 
-QString MemorySettings::path(const QString& application, const QString& section,
-                             const QString& key)
+QString MemorySettings::path(const QString& application, const QString& section, const QString& key)
 {
     return application + u'/' + section + u'/' + key;
 }
 
-QString MemorySettings::read(const QString& application, const QString& section,
-                             const QString& key)
+QString MemorySettings::read(const QString& application, const QString& section, const QString& key)
 {
     return values.value(path(application, section, key));
 }

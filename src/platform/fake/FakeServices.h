@@ -9,24 +9,27 @@
 
 #include <deque>
 
-namespace platform::fake {
+namespace platform::fake
+{
 
-class RecordingBrowser : public Browser {
+class RecordingBrowser : public Browser
+{
 public:
     void open(const QString& address) override { opened.append(address); }
     QStringList opened;
 };
 
-class FixedInstanceGuard : public InstanceGuard {
+class FixedInstanceGuard : public InstanceGuard
+{
 public:
     bool anotherInstanceRunning() override { return running; }
     bool running = false;
 };
 
-class MemorySettings : public SettingsStore {
+class MemorySettings : public SettingsStore
+{
 public:
-    QString read(const QString& application, const QString& section,
-                 const QString& key) override;
+    QString read(const QString& application, const QString& section, const QString& key) override;
     bool write(const QString& application, const QString& section, const QString& key,
                const QString& value) override;
     static QString path(const QString& application, const QString& section, const QString& key);
@@ -36,7 +39,8 @@ public:
     int writes = 0;
 };
 
-class FixedClock : public Clock {
+class FixedClock : public Clock
+{
 public:
     QDate today() override { return date; }
     quint32 seedValue() override { return seed; }
@@ -45,7 +49,8 @@ public:
 };
 
 // Gives the queued values in order, then `fallback`.
-class ScriptedRandom : public RandomSource {
+class ScriptedRandom : public RandomSource
+{
 public:
     void seed(quint32 value) override { seeds.append(value); }
     float next() override;
@@ -54,7 +59,8 @@ public:
     QList<quint32> seeds;
 };
 
-class ScriptedMessageBoxes : public MessageBoxes {
+class ScriptedMessageBoxes : public MessageBoxes
+{
 public:
     struct Shown {
         QString text;
@@ -69,7 +75,8 @@ public:
     QStringList texts() const;
 };
 
-class RecordingExit : public ProcessExit {
+class RecordingExit : public ProcessExit
+{
 public:
     void end() override { ++ends; }
     int ends = 0;
