@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QTest>
-#include <QTimer>
 
 using forms::Form;
 using forms::FormCollection;
@@ -80,7 +79,6 @@ private Q_SLOTS:
     void closeBoxUnloadsUnlessRefused();
     void enterAndEscape_data();
     void enterAndEscape();
-    void modalShowingReturnsWhenUnloaded();
 
 private:
     ProbeForm& probe() { return slot->as<ProbeForm>(); }
@@ -164,20 +162,6 @@ void tst_FormSlot::enterAndEscape()
     QTRY_COMPARE(QApplication::focusWidget(), target);
     QTest::keyClick(target, Qt::Key(key));
     QCOMPARE(log, (QStringList{"probe:load", "probe:click " + pressed}));
-}
-
-void tst_FormSlot::modalShowingReturnsWhenUnloaded()
-{
-    bool sawModal = false;
-    QTimer::singleShot(0, this, [&] {
-        sawModal = probe().isVisible() && probe().isModal();
-        QTest::keyClick(probe().box, Qt::Key_Escape); // no unload: cancel only clicks
-        slot->unload();
-    });
-    slot->showModal();
-    QVERIFY(sawModal);
-    QVERIFY(!slot->isLoaded());
-    QCOMPARE(log, (QStringList{"probe:load", "probe:click &Cancel", "probe:unload"}));
 }
 
 QTEST_MAIN(tst_FormSlot)

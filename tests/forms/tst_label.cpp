@@ -12,8 +12,6 @@ class tst_Label : public QObject
 private Q_SLOTS:
     void captions_data();
     void captions();
-    void fittingKeepsTheLeftEdge_data();
-    void fittingKeepsTheLeftEdge();
 };
 
 void tst_Label::captions_data()
@@ -52,28 +50,6 @@ void tst_Label::captions()
     } else {
         QVERIFY(label.text().contains("<u>" + shown.mid(accessLetter, 1) + "</u>"));
     }
-}
-
-void tst_Label::fittingKeepsTheLeftEdge_data()
-{
-    QTest::addColumn<QString>("caption");
-    QTest::newRow("short") << "Leo";
-    QTest::newRow("long") << "Sagittarius";
-    QTest::newRow("empty") << "";
-}
-
-void tst_Label::fittingKeepsTheLeftEdge()
-{
-    QFETCH(QString, caption);
-    QWidget parent;
-    Label label(&parent, Label::Sizing::FitText);
-    label.setFont(forms::verdana(9, forms::FontStyle::Bold));
-    label.setGeometry(200, 104, 88, 14);
-    label.setCaption(caption);
-    QCOMPARE(label.x(), 200);
-    QCOMPARE(label.y(), 104);
-    QCOMPARE(label.width(), label.fontMetrics().horizontalAdvance(caption));
-    QVERIFY(!label.wordWrap());
 }
 
 QTEST_MAIN(tst_Label)

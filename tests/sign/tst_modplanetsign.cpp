@@ -152,77 +152,34 @@ void tst_modPlanetSign::texts_data()
     QTest::addColumn<QString>("month");
     QTest::addColumn<QString>("day");
     QTest::addColumn<QString>("result");
-    // Day numbers the month does not have follow the split month's boundary.
-    QTest::newRow("31 June 1909") << "1909"
-                                  << "June"
-                                  << "31"
-                                  << "Pisces";
-    QTest::newRow("30 February 1908") << "1908"
-                                      << "February"
-                                      << "30"
-                                      << "Aquarius";
-    // The year is compared by value.
-    QTest::newRow("leading zero, whole year") << "01950"
-                                              << "March"
-                                              << "1"
-                                              << "Taurus";
-    QTest::newRow("leading zeros, transition year") << "0001908"
-                                                    << "March"
-                                                    << "21"
-                                                    << "Pisces";
-    QTest::newRow("1899") << "1899"
-                          << "December"
-                          << "31"
-                          << "<none>";
-    QTest::newRow("not a whole number") << "1950.5"
-                                        << "March"
-                                        << "1"
-                                        << "<none>";
-    QTest::newRow("beyond double range") << QString(400, u'9') << "March"
-                                         << "1"
-                                         << "<none>";
-    // The month text counts only in transition years, and only exactly.
-    QTest::newRow("lower case, transition year") << "1908"
-                                                 << "march"
-                                                 << "1"
-                                                 << "<none>";
-    QTest::newRow("lower case, whole year") << "1950"
-                                            << "march"
-                                            << "1"
-                                            << "Taurus";
-    QTest::newRow("blank after, transition year") << "1908"
-                                                  << "March "
-                                                  << "1"
-                                                  << "<none>";
-    // Texts that are not numbers fail only where they are read.
-    QTest::newRow("letters as year") << "abc"
-                                     << "March"
-                                     << "1"
-                                     << "<fails>";
-    QTest::newRow("empty year") << ""
-                                << "March"
-                                << "1"
-                                << "<fails>";
-    QTest::newRow("year with exponent") << "1.95e3"
-                                        << "March"
-                                        << "1"
-                                        << "<fails>";
-    QTest::newRow("whole year, bad day") << "1950"
-                                         << "March"
-                                         << "x"
-                                         << "Taurus";
-    QTest::newRow("unsplit month, bad day") << "1908"
-                                            << "April"
-                                            << "x"
-                                            << "Pisces";
-    QTest::newRow("split month, bad day") << "1908"
-                                          << "March"
-                                          << "x"
-                                          << "<fails>";
-    QTest::newRow("split month, day 7a") << "1970"
-                                         << "May"
-                                         << "7a"
-                                         << "<fails>";
+    // Each row: name, year, month and day texts, and the sign, "<none>" or "<fails>".
+    const QString nines(400, u'9');
+    // clang-format off
+    const struct {
+        const char* name;
+        QString year, month, day, result;
+    } rows[] = {
+        {"31 June 1909", "1909", "June", "31", "Pisces"},
+        {"30 February 1908", "1908", "February", "30", "Aquarius"},
+        {"leading zero, whole year", "01950", "March", "1", "Taurus"},
+        {"leading zeros, transition year", "0001908", "March", "21", "Pisces"},
+        {"1899", "1899", "December", "31", "<none>"},
+        {"not a whole number", "1950.5", "March", "1", "<none>"},
+        {"beyond double range", nines, "March", "1", "<none>"},
+        {"lower case, transition year", "1908", "march", "1", "<none>"},
+        {"lower case, whole year", "1950", "march", "1", "Taurus"},
+        {"blank after, transition year", "1908", "March ", "1", "<none>"},
+        {"letters as year", "abc", "March", "1", "<fails>"},
+        {"empty year", "", "March", "1", "<fails>"},
+        {"year with exponent", "1.95e3", "March", "1", "<fails>"},
+        {"whole year, bad day", "1950", "March", "x", "Taurus"},
+        {"unsplit month, bad day", "1908", "April", "x", "Pisces"},
+        {"split month, bad day", "1908", "March", "x", "<fails>"},
+        {"split month, day 7a", "1970", "May", "7a", "<fails>"},
+    };
+    // clang-format on
+    for (const auto& row : rows)
+        QTest::newRow(row.name) << row.year << row.month << row.day << row.result;
 }
 
 void tst_modPlanetSign::texts()
