@@ -70,8 +70,7 @@ private Q_SLOTS:
     {
         slot.reset();
         flushDeferredDeletes();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle() + " leaked"));
+        QCOMPARE(visibleWindows(), QStringList());
     }
 
     void touchingLoadsOnceAndHidingKeepsContents();

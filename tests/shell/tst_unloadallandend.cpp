@@ -51,8 +51,7 @@ private Q_SLOTS:
     void cleanup()
     {
         flushDeferredDeletes();
-        for (QWidget* window : QApplication::topLevelWidgets())
-            QVERIFY2(!window->isVisible(), qPrintable(window->windowTitle()));
+        QCOMPARE(visibleWindows(), QStringList());
     }
 
     void unloadsInLoadOrderThenEnds_data()

@@ -2,8 +2,9 @@
 
 #include "SetUpProgram.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QEvent>
+#include <QWidget>
 
 TestProgram::TestProgram()
 {
@@ -18,4 +19,14 @@ TestProgram::~TestProgram()
 void flushDeferredDeletes()
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
+
+QStringList visibleWindows()
+{
+    QStringList names;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->isVisible())
+            names.append(QString::fromLatin1(window->metaObject()->className()));
+    }
+    return names;
 }

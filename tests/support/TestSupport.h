@@ -14,3 +14,7 @@ struct TestProgram {
 
 // Deletes windows whose deletion was deferred, as the event loop would.
 void flushDeferredDeletes();
+
+// The class names of the visible top-level windows; after flushDeferredDeletes()
+// a test's cleanup expects none.
+QStringList visibleWindows();

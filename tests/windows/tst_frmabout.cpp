@@ -16,8 +16,7 @@ private Q_SLOTS:
     void cleanup()
     {
         flushDeferredDeletes();
-        for (QWidget* top : QApplication::topLevelWidgets())
-            QVERIFY2(!top->isVisible(), top->metaObject()->className());
+        QCOMPARE(visibleWindows(), QStringList());
     }
 
     void modal_data()

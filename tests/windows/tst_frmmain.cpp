@@ -71,8 +71,7 @@ private Q_SLOTS:
     {
         tp.reset();
         flushDeferredDeletes();
-        for (QWidget* top : QApplication::topLevelWidgets())
-            QVERIFY2(!top->isVisible(), top->metaObject()->className());
+        QCOMPARE(visibleWindows(), QStringList());
     }
 
     void checks_data()
