@@ -54,4 +54,10 @@ void RunCloseRule(Program& program)
     });
 }
 
+void OpenPage(Program& program, void (*open)(platform::Browser&))
+{
+    platform::Browser& browser = program.services.browser;
+    forms::ResumeNext([&browser, open] { open(browser); });
+}
+
 } // namespace sitechrome

@@ -4,6 +4,7 @@
 // and the close rule they both run when unloaded.
 
 #include "Controls.h"
+#include "Services.h"
 
 #include <QColor>
 #include <QMenu>
@@ -47,5 +48,8 @@ BarCommands addBarCommands(QMenuBar* bar);
 
 // Brings up the refer-a-friend window; a failure is skipped.
 void RunCloseRule(Program& program);
+
+// Hands one of the web pages to the browser, as a handler in resume-next mode does.
+void OpenPage(Program& program, void (*open)(platform::Browser&));
 
 } // namespace sitechrome

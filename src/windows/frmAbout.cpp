@@ -3,6 +3,7 @@
 #include "Program.h"
 #include "ProgramIcon.h"
 #include "ResumeNext.h"
+#include "SiteChrome.h"
 #include "WindowTexts.h"
 #include "modHelp.h"
 
@@ -92,8 +93,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblHomePage_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenHomePage(browser); });
+    sitechrome::OpenPage(program_, modHelp::OpenHomePage);
 }
 
 void frmAbout::Label5_Click()

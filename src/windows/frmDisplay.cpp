@@ -156,48 +156,42 @@ void frmDisplay::mnuAbout_Click()
 
 void frmDisplay::Label61_Click()
 {
-    openPage(modHelp::OpenHomePage);
+    sitechrome::OpenPage(program_, modHelp::OpenHomePage);
 }
 
 void frmDisplay::mnuVisit_Click()
 {
-    openPage(modHelp::OpenHomePage);
+    sitechrome::OpenPage(program_, modHelp::OpenHomePage);
 }
 
 void frmDisplay::lblCobrand_Click()
 {
-    openPage(modHelp::OpenCoBrandPage);
+    sitechrome::OpenPage(program_, modHelp::OpenCoBrandPage);
 }
 
 void frmDisplay::lblFullBrand_Click()
 {
-    openPage(modHelp::OpenFullBrandPage);
+    sitechrome::OpenPage(program_, modHelp::OpenFullBrandPage);
 }
 
 void frmDisplay::mnuMakeMoneyOnline_Click()
 {
-    openPage(modHelp::OpenFullBrandPage);
+    sitechrome::OpenPage(program_, modHelp::OpenFullBrandPage);
 }
 
 void frmDisplay::mnuOnline_Click()
 {
-    openPage(modHelp::OpenOnlineHelp);
+    sitechrome::OpenPage(program_, modHelp::OpenOnlineHelp);
 }
 
 void frmDisplay::mnuUpdate_Click()
 {
-    openPage(modHelp::OpenDownloadPage);
+    sitechrome::OpenPage(program_, modHelp::OpenDownloadPage);
 }
 
 void frmDisplay::mnuDonate_Click()
 {
-    openPage(modHelp::OpenDonatePage);
-}
-
-void frmDisplay::openPage(void (*open)(platform::Browser&))
-{
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser, open] { open(browser); });
+    sitechrome::OpenPage(program_, modHelp::OpenDonatePage);
 }
 
 void frmDisplay::Form_Unload(std::int16_t& Cancel)

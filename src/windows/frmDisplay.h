@@ -66,8 +66,6 @@ public:
 private:
     void buildControls();
     void buildMenus();
-    // Hands one of the web pages to the browser; a failure is not reported.
-    void openPage(void (*open)(platform::Browser&));
 
     Program& program_;
 };

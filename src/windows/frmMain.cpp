@@ -277,14 +277,12 @@ void frmMain::mnuAbout_Click()
 
 void frmMain::Label61_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenHomePage(browser); });
+    sitechrome::OpenPage(program_, modHelp::OpenHomePage);
 }
 
 void frmMain::mnuVisit_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenHomePage(browser); });
+    sitechrome::OpenPage(program_, modHelp::OpenHomePage);
 }
 
 void frmMain::lblCobrand_Click()
@@ -304,18 +302,15 @@ void frmMain::mnuMakeMoneyOnline_Click()
 
 void frmMain::mnuOnline_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenOnlineHelp(browser); });
+    sitechrome::OpenPage(program_, modHelp::OpenOnlineHelp);
 }
 
 void frmMain::mnuUpdate_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenDownloadPage(browser); });
+    sitechrome::OpenPage(program_, modHelp::OpenDownloadPage);
 }
 
 void frmMain::mnuDonate_Click()
 {
-    platform::Browser& browser = program_.services.browser;
-    forms::ResumeNext([&browser] { modHelp::OpenDonatePage(browser); });
+    sitechrome::OpenPage(program_, modHelp::OpenDonatePage);
 }
