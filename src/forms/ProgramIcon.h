@@ -6,9 +6,9 @@
 namespace forms
 {
 
-// The program's picture at `size` pixels square: a crescent and a star on a night-blue disc.
-QPixmap programPicture(int size);
-// The program's icon, the same for every window.
+// The program's icon, the same for every window: a crescent and a star on a night-blue disc.
 QIcon programIcon();
+// The same picture at `size` device-independent pixels square, sharp on high-density screens.
+QPixmap programPicture(int size);
 
 } // namespace forms
