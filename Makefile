@@ -2,7 +2,7 @@
 BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
-.PHONY: all deps configure build run check bench screenshots clean
+.PHONY: all deps configure build run check bench screenshots package clean
 
 all: build
 
@@ -26,6 +26,9 @@ bench: build
 
 screenshots: build
 	@cmake --build $(BUILD) --target screenshots
+
+package: build
+	@cd $(BUILD) && cpack
 
 clean:
 	@rm -rf $(BUILD)

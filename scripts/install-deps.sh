@@ -2,7 +2,10 @@
 # Installs the Debian packages that building and testing Tolvane needs, but only
 # those that are missing, so a prepared machine is not touched.
 set -eu
-packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core"
+# librsvg2-bin renders the icon; desktop-file-utils and appstream validate the
+# desktop files; dpkg-dev and file let CPack find the package's dependencies.
+packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
+librsvg2-bin desktop-file-utils appstream dpkg-dev file"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
