@@ -50,10 +50,9 @@ Label* makeLinkLabel(QWidget* parent, Place place, const QString& caption, const
     return label;
 }
 
-QLineEdit* makeTextBox(QWidget* parent, Place place, const QString& text)
+TextBox* makeTextBox(QWidget* parent, Place place, const QString& text)
 {
-    auto* box = placed(new QLineEdit(text, parent), place);
-    return box;
+    return placed(new TextBox(text, parent), place);
 }
 
 QComboBox* makeList(QWidget* parent, Place place)

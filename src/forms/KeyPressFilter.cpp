@@ -16,10 +16,12 @@ KeyPressFilter::KeyPressFilter(QWidget* box, Handler handler)
 
 std::int16_t KeyPressFilter::keyCode(const QString& text)
 {
-    if (text.isEmpty())
+    // Delete arrives as 0x7F and Backspace as 0x08 on X11: they edit, they do not type.
+    const QList<uint> characters = text.toUcs4();
+    if (characters.isEmpty() || !QChar::isPrint(characters.front()))
         return 0;
-    if (text.size() == 1 && text.front().unicode() <= 0x7FFF)
-        return std::int16_t(text.front().unicode());
+    if (characters.size() == 1 && characters.front() <= 0x7FFF)
+        return std::int16_t(characters.front());
     // A character that has no 16-bit code of its own (say, one outside the
     // basic plane) reads as "?", as the old code pages showed it.
     return 63;
@@ -30,15 +32,9 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
     if (watched != box_ || event->type() != QEvent::KeyPress || retyping_ || !handler_)
         return false;
     auto* key = static_cast<QKeyEvent*>(event);
-    // Tab and Shift+Tab move the focus and Esc belongs to the window's cancel
-    // button; none of them is a typed character.
-    if (key->key() == Qt::Key_Tab || key->key() == Qt::Key_Backtab || key->key() == Qt::Key_Escape)
-        return false;
-    // Ctrl combinations (copy, paste, select all ...) are editing commands, not
-    // characters. Ctrl+Alt is AltGr on some keyboards and does type characters.
-    const Qt::KeyboardModifiers held =
-        key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
-    if ((held & (Qt::ControlModifier | Qt::MetaModifier)) && !(held & Qt::AltModifier))
+    // Keys held with Ctrl, Alt or Meta are commands (copy, paste, undo,
+    // access letters); AltGr characters they may type meet the insertion rule.
+    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
         return false;
     const std::int16_t typed = keyCode(key->text());
     if (typed == 0)

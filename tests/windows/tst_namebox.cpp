@@ -1,0 +1,105 @@
+// The main window's name box: keys that type, keys that edit or move, and every
+// other way text gets in, all held to the name filter.
+
+#include "TestSupport.h"
+#include "frmMain.h"
+
+#include <QClipboard>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QTest>
+
+using Act = std::function<void(QLineEdit*)>;
+Q_DECLARE_METATYPE(Act)
+
+// Presses `keys` in turn, each carrying `text`; with `clip`, copies it first.
+static Act press(const QKeySequence& keys, const QString& text = {}, const QString& clip = {})
+{
+    return [=](QLineEdit* box) {
+        if (!clip.isEmpty())
+            QGuiApplication::clipboard()->setText(clip);
+        for (int i = 0; i < keys.count(); ++i)
+            QTest::sendKeyEvent(QTest::Click, box, keys[i].key(), text,
+                                keys[i].keyboardModifiers());
+    };
+}
+
+// Drops `text` at the end of the box, or commits it as an input method does
+// when a dead key or compose sequence ends.
+static Act deliver(const QString& text, bool dropped)
+{
+    return [=](QLineEdit* box) {
+        QMimeData data;
+        data.setText(text);
+        const QPoint end(box->width() - 2, 5);
+        QDragEnterEvent enter(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QDropEvent drop(end, Qt::CopyAction, &data, Qt::LeftButton, {});
+        QInputMethodEvent commit;
+        commit.setCommitString(text);
+        for (QEvent* event : dropped ? QList<QEvent*>{&enter, &drop} : QList<QEvent*>{&commit})
+            QCoreApplication::sendEvent(box, event);
+    };
+}
+
+// "AB|C": the cursor after B; "A[BC]": BC selected.
+static QString marked(const QLineEdit* box)
+{
+    QString text = box->text();
+    if (!box->hasSelectedText())
+        return text.insert(box->cursorPosition(), '|');
+    return text.insert(box->selectionEnd(), ']').insert(box->selectionStart(), '[');
+}
+
+class tst_NameBox : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void entering_data()
+    {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<Act>("act");
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<int>("messages"); // "Please Enter only Letters"
+        const QKeySequence paste = QKeySequence::Paste, altGr = Qt::CTRL | Qt::ALT | Qt::Key_E;
+        const QKeySequence undo(paste[0], Qt::CTRL | Qt::Key_Z);
+        const QKeySequence redo(paste[0], undo[1], Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+        // clang-format off
+        QTest::newRow("small letter") << "AB|" << press(Qt::Key_C, "c") << "ABC|" << 0;
+        QTest::newRow("digit") << "AB|" << press(Qt::Key_2, "2") << "AB|" << 1;
+        QTest::newRow("Delete, 0x7F") << "A|BC" << press(Qt::Key_Delete, "\x7f") << "A|C" << 0;
+        QTest::newRow("Home") << "AB|C" << press(Qt::Key_Home) << "|ABC" << 0;
+        QTest::newRow("keypad Home") << "AB|C" << press(Qt::KeypadModifier | Qt::Key_Home) << "|ABC" << 0;
+        QTest::newRow("Ctrl+A") << "AB|C" << press(QKeySequence::SelectAll, "\x01") << "[ABC]" << 0;
+        QTest::newRow("AltGr+E") << "AB|" << press(altGr, "€") << "AB|" << 1;
+        QTest::newRow("Ctrl+V") << "AB|" << press(paste, {}, "ann 2b") << "ABANN B|" << 1;
+        QTest::newRow("Ctrl+V on a selection") << "A[BC]D" << press(paste, {}, "ann 2b") << "AANN B|D" << 1;
+        QTest::newRow("Ctrl+V, nothing allowed") << "A[BC]" << press(paste, {}, "2\n") << "A|" << 1;
+        QTest::newRow("Shift+Insert") << "|A" << press(Qt::SHIFT | Qt::Key_Insert, {}, "b") << "B|A" << 0;
+        QTest::newRow("Ctrl+V, undo") << "A|B" << press(undo, {}, "a1") << "A|B" << 1;
+        QTest::newRow("Ctrl+V, undo, redo") << "A|B" << press(redo, {}, "a1") << "AA|B" << 1;
+        QTest::newRow("drop") << "AB|" << deliver("ann 2b", true) << "ABANN B|" << 1;
+        QTest::newRow("dead key or compose") << "AB|" << deliver("\u00e9a", false) << "ABA|" << 1;
+        // clang-format on
+    }
+
+    void entering()
+    {
+        QFETCH(QString, before);
+        QFETCH(Act, act);
+        QFETCH(int, messages);
+        TestProgram test;
+        test.program.frmMain.show();
+        QLineEdit* box = test.program.frmMain.as<frmMain>().txtName;
+        const qsizetype open = before.indexOf('['),
+                        end = before.indexOf(QRegularExpression("[]|]"));
+        box->setText(QString(before).remove(QRegularExpression("[][|]")));
+        box->setSelection(int(open < 0 ? end : open), int(open < 0 ? 0 : end - open - 1));
+        act(box);
+        QTEST(marked(box), "after");
+        QCOMPARE(test.fakes.messages.texts(), QStringList(messages, "Please Enter only Letters"));
+    }
+};
+
+QTEST_MAIN(tst_NameBox)
+#include "tst_namebox.moc"
