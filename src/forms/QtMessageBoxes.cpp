@@ -1,5 +1,7 @@
 #include "QtMessageBoxes.h"
 
+#include "Form.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
@@ -7,6 +9,27 @@
 
 namespace forms
 {
+
+namespace
+{
+
+// The window whose event handler shows the box: the active one, as boxes follow
+// a key or a click. A window that opened without taking the focus (the
+// refer-a-friend window) may raise one while none is active; it is taken when
+// it stays on top, as a box left below it would block the program unseen.
+QWidget* windowRaisingBox()
+{
+    if (QWidget* active = QApplication::activeWindow())
+        return active;
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (qobject_cast<Form*>(window) && window->isVisible() &&
+            window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return window;
+    }
+    return nullptr;
+}
+
+} // namespace
 
 platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon icon, Buttons buttons,
                                                     const QString& title)
@@ -21,8 +44,12 @@ platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon ic
         std::fflush(stderr);
         return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
     }
+    // A box belongs to the window that raised it: it is centred on that window
+    // and stacked above it, above a window that stays on top too, or a window
+    // manager may hide it under that window. Without one it is centred on the screen.
+    QWidget* owner = windowRaisingBox();
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
-                    title, text);
+                    title, text, QMessageBox::NoButton, owner);
     box.setWindowModality(Qt::ApplicationModal);
     if (buttons == Buttons::YesNo) {
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
@@ -31,6 +58,9 @@ platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon ic
         box.setStandardButtons(QMessageBox::Ok);
         box.setDefaultButton(QMessageBox::Ok);
     }
+    // After the buttons, which set the box's window flags anew.
+    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+        box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const int pressed = box.exec();
     if (buttons == Buttons::Ok)
         return Answer::Ok;
