@@ -1,5 +1,6 @@
 #include "Appearance.h"
 
+#include <QComboBox>
 #include <QPalette>
 #include <QWidget>
 
@@ -48,6 +49,14 @@ void setBackground(QWidget* widget, const QColor& colour)
     setRole(widget, QPalette::Window, colour);
     setRole(widget, QPalette::Base, colour);
     widget->setAutoFillBackground(true);
+    // Fusion paints a closed drop-down list in a paler, lightened button colour
+    // whatever the palette says; a style sheet paints the colour itself. The
+    // open list keeps the style's own readable menu colours.
+    if (qobject_cast<QComboBox*>(widget))
+        widget->setStyleSheet(
+            QStringLiteral("QComboBox { background-color: %1; border: 1px solid %2; "
+                           "padding-left: 3px; }")
+                .arg(colour.name(), colour.darker(140).name()));
 }
 
 void setTextColour(QWidget* widget, const QColor& colour)

@@ -181,6 +181,9 @@ private Q_SLOTS:
             QCOMPARE(QString::number(box->count()) + ' ' + box->itemText(0) + ".." +
                          box->itemText(box->count() - 1),
                      entries);
+        // The lists show the window's blue behind their text.
+        for (QComboBox* list : {w->cboDate, w->cboMonth, w->cboYear})
+            QCOMPARE(list->grab().toImage().pixelColor(list->width() / 2, 2), QColor(62, 189, 238));
         // Every control lies inside its panel; the labels show their whole text.
         for (QFrame* panel : {w->Frame2, w->Frame1, w->Picture1, w->Frame5})
             for (QWidget* c : panel->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
