@@ -62,6 +62,13 @@ bool Form::unload()
     return slot_ ? slot_->unload() : true;
 }
 
+void Form::setVisible(bool visible)
+{
+    if (visible && loadingHidden_)
+        return;
+    QWidget::setVisible(visible);
+}
+
 void Form::closeEvent(QCloseEvent* event)
 {
     // The close box unloads the window; a refusing Form_Unload keeps it open.

@@ -40,6 +40,9 @@ public:
     // Unloads this window through its slot (the close box does the same).
     bool unload();
 
+    // Showing is held back while the window loads only to be hidden.
+    void setVisible(bool visible) override;
+
 Q_SIGNALS:
     // Emitted when the window is hidden or unloaded; ends a modal showing.
     void hidden();
@@ -60,6 +63,7 @@ private:
     QPointer<QPushButton> defaultButton_;
     QPointer<QPushButton> cancelButton_;
     FormSlot* slot_ = nullptr;
+    bool loadingHidden_ = false;
 };
 
 } // namespace forms

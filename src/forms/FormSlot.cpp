@@ -46,14 +46,17 @@ Form& FormSlot::form()
     return *form_;
 }
 
-void FormSlot::load()
+void FormSlot::load(bool hidden)
 {
     std::unique_ptr<Form> created = factory_();
     form_ = created.release();
     form_->slot_ = this;
     collection_.slots_.append(this);
     centreOnScreen(form_);
+    form_->loadingHidden_ = hidden;
     form_->Form_Load();
+    if (form_)
+        form_->loadingHidden_ = false;
 }
 
 void FormSlot::show()
@@ -81,7 +84,10 @@ void FormSlot::showModal()
 
 void FormSlot::hide()
 {
-    form().hide();
+    if (!form_)
+        load(true);
+    if (form_)
+        form_->hide();
 }
 
 bool FormSlot::unload()
@@ -90,7 +96,12 @@ bool FormSlot::unload()
         return true;
     unloading_ = true;
     std::int16_t cancel = 0;
-    form_->Form_Unload(cancel);
+    try {
+        form_->Form_Unload(cancel);
+    } catch (...) {
+        unloading_ = false; // a failed unload leaves the window loaded
+        throw;
+    }
     if (cancel != 0 || !form_) {
         unloading_ = false;
         return cancel == 0;

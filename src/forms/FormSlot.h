@@ -38,7 +38,9 @@ public:
     bool unload();
 
 private:
-    void load();
+    // `hidden`: a Form_Load that shows the window does not, so that loading
+    // for hiding does not flash it on the screen.
+    void load(bool hidden = false);
 
     FormCollection& collection_;
     Factory factory_;

@@ -1,6 +1,7 @@
 #include "modHelp.h"
 
 #include "FormSlot.h"
+#include "ResumeNext.h"
 #include "WebAddresses.h"
 
 namespace modHelp
@@ -43,10 +44,10 @@ void OpenSoftwareLibrary(platform::Browser& browser)
 
 void UnloadAllAndEnd(forms::FormCollection& forms, platform::ProcessExit& exit)
 {
-    // A window's Form_Unload may load or show another window, or call this
-    // again; none of that keeps the program alive.
+    // A window's Form_Unload may load or show another window, call this again
+    // or fail; none of that keeps the program alive.
     for (forms::FormSlot* slot : forms.loaded())
-        slot->unload();
+        forms::ResumeNext([slot] { slot->unload(); });
     exit.end();
 }
 

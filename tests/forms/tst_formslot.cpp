@@ -76,6 +76,7 @@ private Q_SLOTS:
     void touchingLoadsOnceAndHidingKeepsContents();
     void unloadingDiscardsAndReloadsFresh();
     void closeBoxUnloadsUnlessRefused();
+    void hidingAnUnloadedWindowNeverShowsIt();
     void enterAndEscape_data();
     void enterAndEscape();
 
@@ -130,6 +131,21 @@ void tst_FormSlot::closeBoxUnloadsUnlessRefused()
     QVERIFY(probe().close());
     QVERIFY(!slot->isLoaded());
     QCOMPARE(log, (QStringList{"probe:load", "probe:unload", "probe:unload", "probe:unload"}));
+}
+
+void tst_FormSlot::hidingAnUnloadedWindowNeverShowsIt()
+{
+    struct ShownOnLoad : Form { // as the refer-a-friend window is
+        ShownOnLoad(int& shows) : Form(Frame::FixedSingle, 900, 900, Qt::white), shows(shows) {}
+        void Form_Load() override { show(); }
+        void showEvent(QShowEvent*) override { ++shows; }
+        int& shows;
+    };
+    int shows = 0;
+    FormSlot hidden(collection, [&shows] { return std::make_unique<ShownOnLoad>(shows); });
+    hidden.hide();
+    hidden.show();
+    QVERIFY(hidden.isLoaded() && shows == 1);
 }
 
 void tst_FormSlot::enterAndEscape_data()
