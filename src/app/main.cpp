@@ -41,10 +41,12 @@ int main(int argc, char* argv[])
     }
     if (!hasDisplay()) {
         std::fprintf(stderr, "tolvane: no display available (DISPLAY and WAYLAND_DISPLAY are "
-                             "unset); start Tolvane from a graphical session.\n");
+                             "unset or empty); start Tolvane from a graphical session.\n");
         return 1;
     }
+    DisplayOpening opening;
     QApplication app(argc, argv);
+    opening.finish();
     // The desktop matches windows to the menu entry by this id: on X11 the window class
     // is the application name, on Wayland the app id is the desktop file name.
     QApplication::setApplicationName(QStringLiteral(TOLVANE_ID));
