@@ -20,21 +20,18 @@ class tst_QtMessageBoxes : public QObject
 private Q_SLOTS:
     void owner_data()
     {
-        QTest::addColumn<QString>("raisedFrom");
         QTest::addColumn<QString>("box"); // what it stands over, stacking, centre
-        QTest::newRow("window on top") << "on top"
-                                       << "window, on top, centred on window";
-        QTest::newRow("on top, unfocused") << "on top, inactive"
-                                           << "window, on top, centred on window";
-        QTest::newRow("plain window") << "plain"
-                                      << "window, centred on window";
-        QTest::newRow("none yet") << "none"
-                                  << "none, centred on screen";
+        // clang-format off
+        QTest::newRow("on top") << "window, on top, centred on window";
+        QTest::newRow("on top, inactive") << "window, on top, centred on window";
+        QTest::newRow("plain") << "window, centred on window";
+        QTest::newRow("none") << "none, centred on screen";
+        // clang-format on
     }
 
     void owner()
     {
-        QFETCH(QString, raisedFrom);
+        const QString raisedFrom = QTest::currentDataTag();
         forms::Form window(forms::Form::Frame::FixedSingle, 6000, 4500, Qt::white);
         window.setWindowFlag(Qt::WindowStaysOnTopHint, raisedFrom.startsWith("on top"));
         window.move(10, 20);
@@ -51,9 +48,7 @@ private Q_SLOTS:
                 const auto centredOn = [box](QRect area) {
                     return (box->geometry().center() - area.center()).manhattanLength() <= 2;
                 };
-                seen = QString(over && over == window.windowHandle() ? "window"
-                               : over                                ? "?"
-                                                                     : "none") +
+                seen = QString(over ? over == window.windowHandle() ? "window" : "?" : "none") +
                        (box->windowFlags() & Qt::WindowStaysOnTopHint ? ", on top" : "") +
                        (centredOn(window.geometry()) ? ", centred on window" : "") +
                        (centredOn(box->screen()->geometry()) ? ", centred on screen" : "");

@@ -58,32 +58,27 @@ private Q_SLOTS:
     void unloadsInLoadOrderThenEnds_data()
     {
         QTest::addColumn<QStringList>("loadOrder");
-        QTest::addColumn<QString>("endsInUnloadOf"); // as frmReferFriend's Form_Unload does
-        QTest::addColumn<QString>("failsInUnloadOf");
-        QTest::newRow("none loaded") << QStringList{} << ""
-                                     << "";
-        QTest::newRow("C A D B") << QStringList{"C", "A", "D", "B"} << ""
-                                 << "";
-        QTest::newRow("nested call from B") << QStringList{"A", "B", "C"} << "B"
-                                            << "";
-        QTest::newRow("B fails") << QStringList{"A", "B", "C"} << ""
-                                 << "B";
+        // "B ends": B's Form_Unload ends the program as frmReferFriend's does; "B fails"
+        QTest::addColumn<QString>("inUnload");
+        QTest::newRow("none loaded") << QStringList{} << "";
+        QTest::newRow("C A D B") << QStringList{"C", "A", "D", "B"} << "";
+        QTest::newRow("nested call from B") << QStringList{"A", "B", "C"} << "B ends";
+        QTest::newRow("B fails") << QStringList{"A", "B", "C"} << "B fails";
     }
 
     void unloadsInLoadOrderThenEnds()
     {
         QFETCH(QStringList, loadOrder);
-        QFETCH(QString, endsInUnloadOf);
-        QFETCH(QString, failsInUnloadOf);
+        QFETCH(QString, inUnload);
         Recorder r;
         std::map<QString, forms::FormSlot> slots;
         for (const QString name : {"A", "B", "C", "D"}) {
             slots.try_emplace(name, r.forms, [&, name] {
                 return std::make_unique<RecordingForm>([&, name] {
                     r.log.append(name);
-                    if (name == endsInUnloadOf)
+                    if (inUnload == name + " ends")
                         modHelp::UnloadAllAndEnd(r.forms, r);
-                    if (name == failsInUnloadOf)
+                    if (inUnload == name + " fails")
                         throw std::runtime_error("unload failed");
                 });
             });
@@ -99,7 +94,7 @@ private Q_SLOTS:
         QVERIFY(ends >= 1);
         QCOMPARE(r.log.mid(0, loadOrder.size()), loadOrder);
         QCOMPARE(r.log.size(), loadOrder.size() + ends);
-        QCOMPARE(r.log.last(), QString("end, %1 loaded").arg(failsInUnloadOf.isEmpty() ? 0 : 1));
+        QCOMPARE(r.log.last(), QString("end, %1 loaded").arg(inUnload.endsWith("fails") ? 1 : 0));
     }
 
     void exitLeadsThroughReferFriend_data()
