@@ -50,9 +50,9 @@ Label* makeLinkLabel(QWidget* parent, Place place, const QString& caption, const
     return label;
 }
 
-TextBox* makeTextBox(QWidget* parent, Place place, const QString& text)
+QLineEdit* makeTextBox(QWidget* parent, Place place, const QString& text)
 {
-    return placed(new TextBox(text, parent), place);
+    return placed(new QLineEdit(text, parent), place);
 }
 
 QComboBox* makeList(QWidget* parent, Place place)

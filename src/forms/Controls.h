@@ -4,12 +4,12 @@
 
 #include "Appearance.h"
 #include "Label.h"
-#include "TextBox.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
 
@@ -40,7 +40,7 @@ Label* makeLabel(QWidget* parent, Place place, const QString& caption, const QFo
 Label* makeLinkLabel(QWidget* parent, Place place, const QString& caption, const QFont& font,
                      const QColor& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
                      Label::Sizing sizing = Label::Sizing::Wrap);
-TextBox* makeTextBox(QWidget* parent, Place place, const QString& text);
+QLineEdit* makeTextBox(QWidget* parent, Place place, const QString& text);
 // A drop-down list that allows selection only and keeps entries in the order added.
 QComboBox* makeList(QWidget* parent, Place place);
 

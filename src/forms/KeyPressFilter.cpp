@@ -1,6 +1,7 @@
 #include "KeyPressFilter.h"
 
 #include <QCoreApplication>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QPointer>
 #include <QWidget>
@@ -16,9 +17,8 @@ KeyPressFilter::KeyPressFilter(QWidget* box, Handler handler)
 
 std::int16_t KeyPressFilter::keyCode(const QString& text)
 {
-    // Delete arrives as 0x7F and Backspace as 0x08 on X11: they edit, they do not type.
     const QList<uint> characters = text.toUcs4();
-    if (characters.isEmpty() || !QChar::isPrint(characters.front()))
+    if (characters.isEmpty())
         return 0;
     if (characters.size() == 1 && characters.front() <= 0x7FFF)
         return std::int16_t(characters.front());
@@ -27,23 +27,62 @@ std::int16_t KeyPressFilter::keyCode(const QString& text)
     return 63;
 }
 
+std::int16_t KeyPressFilter::typedCode(const QKeyEvent& key)
+{
+    // Tab and Shift+Tab move the focus, Esc belongs to the window's cancel
+    // button, and Delete (0x7F on X11) edits: none of them types.
+    switch (key.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Escape:
+    case Qt::Key_Delete:
+        return 0;
+    default:
+        break;
+    }
+    const std::int16_t code = keyCode(key.text());
+    // With Ctrl alone a key types only the control code of its letter; Ctrl+Alt
+    // is AltGr on some keyboards and types characters.
+    const Qt::KeyboardModifiers held = key.modifiers();
+    if (held.testFlag(Qt::ControlModifier) && !held.testFlag(Qt::AltModifier) && code >= 32)
+        return 0;
+    return code == 0x7F ? 0 : code;
+}
+
+bool KeyPressFilter::isCommand(const QKeyEvent& key)
+{
+    // Alt without Ctrl, and Meta, give access letters and shortcuts.
+    const Qt::KeyboardModifiers held = key.modifiers();
+    return held.testFlag(Qt::MetaModifier) ||
+           (held.testFlag(Qt::AltModifier) && !held.testFlag(Qt::ControlModifier));
+}
+
+bool KeyPressFilter::handle(std::int16_t& typed)
+{
+    const QPointer<QObject> alive(this);
+    handler_(typed); // may show a message box and run its event loop
+    return !alive.isNull();
+}
+
 bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != box_ || event->type() != QEvent::KeyPress || retyping_ || !handler_)
+    if (watched != box_ || retyping_ || !handler_)
         return false;
-    auto* key = static_cast<QKeyEvent*>(event);
-    // Keys held with Ctrl, Alt or Meta are commands (copy, paste, undo,
-    // access letters); AltGr characters they may type meet the insertion rule.
-    if (key->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier))
-        return false;
-    const std::int16_t typed = keyCode(key->text());
+    if (event->type() == QEvent::InputMethod)
+        return !filterCommit(static_cast<QInputMethodEvent*>(event));
+    return event->type() == QEvent::KeyPress && filterKey(static_cast<QKeyEvent*>(event));
+}
+
+bool KeyPressFilter::filterKey(QKeyEvent* key)
+{
+    // A command that no menu or shortcut took types nothing either.
+    if (isCommand(*key))
+        return keyCode(key->text()) >= 32;
+    const std::int16_t typed = typedCode(*key);
     if (typed == 0)
         return false;
-
     std::int16_t code = typed;
-    const QPointer<QObject> alive(this);
-    handler_(code); // may show a message box and run its event loop
-    if (!alive)
+    if (!handle(code))
         return true;
     if (code == typed)
         return false;
@@ -56,6 +95,26 @@ bool KeyPressFilter::eventFilter(QObject* watched, QEvent* event)
     retyping_ = true;
     QCoreApplication::sendEvent(box_, &changed);
     retyping_ = false;
+    return true;
+}
+
+bool KeyPressFilter::filterCommit(QInputMethodEvent* commit)
+{
+    // An input method types its committed characters one by one.
+    QString typed;
+    for (const char32_t character : commit->commitString().toUcs4()) {
+        const QString text = QString::fromUcs4(&character, 1);
+        const std::int16_t pressed = keyCode(text);
+        std::int16_t code = pressed;
+        if (!handle(code))
+            return false;
+        if (code == pressed)
+            typed += text;
+        else if (code != 0)
+            typed += QChar(char16_t(code));
+    }
+    if (typed != commit->commitString())
+        commit->setCommitString(typed, commit->replacementStart(), commit->replacementLength());
     return true;
 }
 

@@ -2,16 +2,20 @@
 // Passes every character typed into a box through a handler as a 16-bit key
 // code, before the box sees it. The handler may leave the code as it is (the
 // key is typed normally), change it (the new character is typed instead) or
-// set it to 0 (nothing is typed). Only printable characters typed without
-// Ctrl, Alt or Meta reach it: editing and moving keys (Delete, Backspace,
-// Home, keypad keys without text) and shortcuts do their normal job. Text that
-// arrives otherwise is a matter for the box's insertion rule (TextBox).
+// set it to 0 (nothing is typed). Typed means what a keyboard types on Windows:
+// printable characters, the control codes of Ctrl+letter (Ctrl+V is 22),
+// Backspace and Enter, and what an input method commits (dead keys, compose).
+// Keys that only edit or move (Delete, Home, keypad keys without text), Alt and
+// Meta combinations, Tab and Esc are no typed characters; neither is text that
+// is pasted or dropped.
 
 #include <QObject>
 
 #include <cstdint>
 #include <functional>
 
+class QInputMethodEvent;
+class QKeyEvent;
 class QWidget;
 
 namespace forms
@@ -26,13 +30,23 @@ public:
     KeyPressFilter(QWidget* box, Handler handler);
 
     // The code a typed text gives: its one character's code when that fits in
-    // 16 bits, else 63 ("?"); 0 when the key types nothing printable.
+    // 16 bits, else 63 ("?"); 0 when the key types nothing.
     static std::int16_t keyCode(const QString& text);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The code a key that is no command types, or 0 when it types nothing.
+    static std::int16_t typedCode(const QKeyEvent& key);
+    static bool isCommand(const QKeyEvent& key);
+    // Runs the handler on `typed`; false when the filter went away meanwhile.
+    bool handle(std::int16_t& typed);
+    // True when it has dealt with the key itself.
+    bool filterKey(QKeyEvent* key);
+    // False when the filter went away while the handler ran.
+    bool filterCommit(QInputMethodEvent* commit);
+
     QWidget* box_;
     Handler handler_;
     bool retyping_ = false;

@@ -139,9 +139,6 @@ void frmMain::buildControls()
     connect(findKey, &QShortcut::activated, cmdNext, &QPushButton::click);
 
     forms::onKeyPress(txtName, [this](std::int16_t& KeyAscii) { txtName_KeyPress(KeyAscii); });
-    // Text that is not typed (pasted, dropped, composed) meets the same filter.
-    txtName->setInsertionRule([](std::int16_t code) { return birthdata::FilterNameKey(code).code; },
-                              [this] { refuseNameCharacter(); });
 
     connect(cmdNext, &QPushButton::clicked, this, &frmMain::cmdNext_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);
@@ -209,14 +206,9 @@ void frmMain::txtName_KeyPress(std::int16_t& KeyAscii)
 {
     const birthdata::NameKey key = birthdata::FilterNameKey(KeyAscii);
     if (key.refused)
-        refuseNameCharacter();
+        program_.services.messages.show(QString::fromUtf8(birthdata::OnlyLettersMessage),
+                                        MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
     KeyAscii = key.code;
-}
-
-void frmMain::refuseNameCharacter()
-{
-    program_.services.messages.show(QString::fromUtf8(birthdata::OnlyLettersMessage),
-                                    MessageBoxes::Icon::Information, MessageBoxes::Buttons::Ok);
 }
 
 bool frmMain::ValidateBirthData()

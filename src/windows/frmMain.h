@@ -25,7 +25,7 @@ public:
     QFrame* Frame1;
     QFrame* Picture1;
     QComboBox* cboMonth;
-    forms::TextBox* txtName;
+    QLineEdit* txtName;
     QComboBox* cboDate;
     QComboBox* cboYear;
     forms::Label* Label7;
@@ -77,8 +77,6 @@ public:
 private:
     void buildControls();
     void buildMenus();
-    // "Please Enter only Letters", for a refused key or insertion in the name box.
-    void refuseNameCharacter();
     // Checks the name and the date; tells the user what is wrong and gives false.
     bool ValidateBirthData();
 
