@@ -5,8 +5,7 @@
 #include <QStandardPaths>
 
 #ifdef Q_OS_WIN
-#include <sddl.h>
-#include <windows.h>
+#include "win/UserMutex.h"
 #else
 #include <cerrno>
 #include <fcntl.h>
@@ -17,47 +16,12 @@
 namespace platform
 {
 
-namespace
-{
-
-#ifdef Q_OS_WIN
-// The string form of the current user's SID, or the user name when the token
-// cannot be read.
-QString userIdentity()
-{
-    QString identity;
-    HANDLE token = nullptr;
-    if (OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) {
-        DWORD size = 0;
-        GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-        QByteArray buffer(int(size), Qt::Uninitialized);
-        if (size != 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
-            const auto* user = reinterpret_cast<const TOKEN_USER*>(buffer.constData());
-            LPWSTR text = nullptr;
-            if (ConvertSidToStringSidW(user->User.Sid, &text)) {
-                identity = QString::fromWCharArray(text);
-                LocalFree(text);
-            }
-        }
-        CloseHandle(token);
-    }
-    if (identity.isEmpty())
-        identity = qEnvironmentVariable("USERNAME");
-    // Backslashes are not allowed in a kernel object's name after the namespace.
-    identity.replace(u'\\', u'_');
-    return identity;
-}
-#endif
-
-} // namespace
-
 InstanceLock::InstanceLock(QString directory) : directory_(std::move(directory)) {}
 
 InstanceLock::~InstanceLock()
 {
 #ifdef Q_OS_WIN
-    if (mutex_)
-        CloseHandle(mutex_);
+    win::releaseMutex(mutex_);
 #else
     if (fd_ >= 0)
         ::close(fd_);
@@ -82,18 +46,9 @@ bool InstanceLock::anotherInstanceRunning()
 
 bool InstanceLock::acquire()
 {
-    const QString name = QStringLiteral("Local\\Tolvane-") + userIdentity();
-    HANDLE mutex = CreateMutexW(nullptr, FALSE, reinterpret_cast<LPCWSTR>(name.utf16()));
-    const DWORD error = GetLastError();
-    if (!mutex)
-        return true; // no mutex at all: let this copy run
-    if (error == ERROR_ALREADY_EXISTS) {
-        CloseHandle(mutex);
-        return false;
-    }
-    // Kept open until the process ends; the system closes it then.
-    mutex_ = mutex;
-    return true;
+    // When no mutex can be made at all, this copy runs.
+    const auto name = win::userMutexName(win::currentUserIdentity());
+    return win::claimMutex(name, mutex_) != win::MutexClaim::HeldElsewhere;
 }
 
 #else

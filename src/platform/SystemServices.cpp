@@ -8,8 +8,7 @@
 #include <cstdlib>
 
 #ifdef Q_OS_WIN
-#include <shellapi.h>
-#include <windows.h>
+#include "win/ShellOpen.h"
 #endif
 
 namespace platform
@@ -18,8 +17,7 @@ namespace platform
 void DesktopBrowser::open(const QString& address)
 {
 #ifdef Q_OS_WIN
-    const QByteArray file = address.toLocal8Bit();
-    ShellExecuteA(nullptr, "Open", file.constData(), nullptr, "C:\\", SW_SHOWNORMAL);
+    win::shellOpen(address.toLocal8Bit().constData());
 #else
     // The address goes over as one argument of the desktop's opener; nothing is
     // passed through a shell. The outcome is not reported.
