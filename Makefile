@@ -21,6 +21,11 @@ run: build
 check: build
 	@cd $(BUILD) && ctest --output-on-failure --parallel $(JOBS)
 
+# Compiles every source for Windows with MinGW and runs the Win32 pieces under Wine.
+.PHONY: check-windows
+check-windows: deps
+	@sh scripts/check-windows.sh $(BUILD)
+
 bench: build
 	@$(BUILD)/bench/bench_lookup
 

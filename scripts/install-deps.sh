@@ -6,6 +6,8 @@ set -eu
 # desktop files; dpkg-dev and file let CPack find the package's dependencies.
 packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
 librsvg2-bin desktop-file-utils appstream dpkg-dev file"
+# Extra packages for one target may be named on the command line.
+packages="$packages $*"
 missing=""
 for p in $packages; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
