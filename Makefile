@@ -23,7 +23,7 @@ check: build
 
 # Compiles every source for Windows with MinGW and runs the Win32 pieces under Wine.
 .PHONY: check-windows
-check-windows: deps
+check-windows: configure
 	@sh scripts/check-windows.sh $(BUILD)
 
 bench: build

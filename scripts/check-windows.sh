@@ -3,27 +3,24 @@
 # Windows (x86-64, UNICODE) against the installed Qt 6 headers, failing on any
 # error or warning in our code; then the Qt-free Win32 pieces under
 # src/platform/win/ are linked into a test program that runs under Wine.
-# Usage: sh scripts/check-windows.sh [build folder]
+# Usage: sh scripts/check-windows.sh [configured build folder]
 set -eu
 cd "$(dirname "$0")/.."
-out=${1:-build}/windows
-case $out in /*) ;; *) out=$PWD/$out ;; esac
+build=${1:-build}
+case $build in /*) ;; *) build=$PWD/$build ;; esac
+out=$build/windows
 mkdir -p "$out"
 sh scripts/install-deps.sh g++-mingw-w64-x86-64-posix wine64
 cxx=x86_64-w64-mingw32-g++-posix
 jobs=$(nproc 2>/dev/null || echo 2)
 
-# Qt's headers as system headers, so that -Werror holds our code only. The
-# defines mirror the top CMakeLists.txt; each folder is on the include path as
-# its CMake target makes it.
-qt=$(qtpaths6 --query QT_INSTALL_HEADERS)
-flags="-std=c++20 -fsyntax-only -Wall -Wextra -Werror -DUNICODE -D_UNICODE
- -DQT_NO_CONTEXTLESS_CONNECT -DQT_NO_KEYWORDS -DQT_CORE_LIB -DQT_GUI_LIB -DQT_WIDGETS_LIB
- -isystem $qt -isystem $qt/QtCore -isystem $qt/QtGui -isystem $qt/QtWidgets
- $(find src -type d | sort | sed 's/^/-I/')"
+# Each source gets the defines and include folders of the Linux build, Qt's
+# headers among the system ones, so that -Werror holds our code only.
+cmake -DCOMMANDS="$build/compile_commands.json" -DSOURCE="$PWD" -DOUT="$out/flags" \
+    -P scripts/windows-flags.cmake
 echo "Compiling every source under src/ for Windows"
-# shellcheck disable=SC2086 # the flags are split on purpose
-find src -name '*.cpp' | sort | xargs -P "$jobs" -n 1 $cxx $flags
+find "$out/flags" -name '*.rsp' | sort |
+    xargs -P "$jobs" -I{} $cxx -fsyntax-only -Wall -Wextra -Werror -DUNICODE -D_UNICODE @{}
 
 echo "Building and running the Win32 checks under Wine"
 $cxx -std=c++20 -O1 -Wall -Wextra -Werror -municode -static -Isrc/platform \

@@ -1,0 +1,52 @@
+# Writes one GCC response file a source under src/, holding the source and the
+# defines, include folders and language standard that the Linux build gives it
+# (from compile_commands.json), with Qt's Linux mkspec swapped for MinGW's. So
+# the Windows check follows the CMake files instead of a copy of their flags.
+# A source the Linux build leaves out (Windows-only code) takes the flags of a
+# source in its folder or the folder above.
+#   cmake -DCOMMANDS=build/compile_commands.json -DSOURCE=. -DOUT=dir -P windows-flags.cmake
+file(READ "${COMMANDS}" json)
+string(JSON count LENGTH "${json}")
+math(EXPR last "${count} - 1")
+foreach(i RANGE ${last})
+    string(JSON source GET "${json}" ${i} file)
+    string(JSON command GET "${json}" ${i} command)
+    separate_arguments(arguments UNIX_COMMAND "${command}")
+    set(kept "")
+    set(take_next OFF)
+    foreach(argument IN LISTS arguments)
+        if(take_next OR argument MATCHES "^-[DI]|^-std=")
+            string(REPLACE "/mkspecs/linux-g++" "/mkspecs/win32-g++" argument "${argument}")
+            # Quoted for the response file: backslashes and quotes escaped.
+            string(REPLACE "\\" "\\\\" argument "${argument}")
+            string(REPLACE "\"" "\\\"" argument "${argument}")
+            string(APPEND kept " \"${argument}\"")
+        endif()
+        set(take_next OFF)
+        if(argument STREQUAL "-isystem")
+            string(APPEND kept " -isystem")
+            set(take_next ON)
+        endif()
+    endforeach()
+    get_filename_component(folder "${source}" DIRECTORY)
+    set("flags_${source}" "${kept}")
+    set("flags_${folder}" "${kept}")
+endforeach()
+
+file(REMOVE_RECURSE "${OUT}")
+file(GLOB_RECURSE sources "${SOURCE}/src/*.cpp")
+foreach(source IN LISTS sources)
+    get_filename_component(folder "${source}" DIRECTORY)
+    get_filename_component(parent "${folder}" DIRECTORY)
+    file(RELATIVE_PATH name "${SOURCE}" "${source}")
+    string(REPLACE "/" "_" name "${name}")
+    foreach(key IN ITEMS "${source}" "${folder}" "${parent}")
+        if(DEFINED "flags_${key}")
+            file(WRITE "${OUT}/${name}.rsp" "${flags_${key}} \"${source}\"\n")
+            break()
+        endif()
+    endforeach()
+    if(NOT EXISTS "${OUT}/${name}.rsp")
+        message(FATAL_ERROR "No compile flags known for ${source}")
+    endif()
+endforeach()
