@@ -4,6 +4,9 @@
 #include <QPalette>
 #include <QWidget>
 
+#include <algorithm>
+#include <cmath>
+
 namespace forms
 {
 
@@ -28,13 +31,26 @@ void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
     widget->setPalette(palette);
 }
 
+double relativeLuminance(const QColor& colour)
+{
+    const auto linear = [](double channel) {
+        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+           0.0722 * linear(colour.blueF());
+}
+
+QColor readableOn(const QColor& background)
+{
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
+}
+
 } // namespace
 
 QFont verdana(double points, FontStyle style)
 {
-    return makeFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans"),
-                     QStringLiteral("Bitstream Vera Sans"), QStringLiteral("Tahoma")},
-                    points, style);
+    return makeFont({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")}, points, style);
 }
 
 QFont msSansSerif(double points, FontStyle style)
@@ -49,6 +65,7 @@ void setBackground(QWidget* widget, const QColor& colour)
     setRole(widget, QPalette::Window, colour);
     setRole(widget, QPalette::Base, colour);
     widget->setAutoFillBackground(true);
+    setTextColour(widget, readableOn(colour));
     // Fusion paints a closed drop-down list in a paler, lightened button colour
     // whatever the palette says; a style sheet paints the colour itself. The
     // open list keeps the style's own readable menu colours.
@@ -69,6 +86,7 @@ void setTextColour(QWidget* widget, const QColor& colour)
 void setButtonFace(QWidget* button, const QColor& colour)
 {
     setRole(button, QPalette::Button, colour);
+    setRole(button, QPalette::ButtonText, readableOn(colour));
 }
 
 void setTransparent(QWidget* widget)
@@ -79,6 +97,12 @@ void setTransparent(QWidget* widget)
 void setPointingHand(QWidget* widget)
 {
     widget->setCursor(Qt::PointingHandCursor);
+}
+
+double contrastRatio(const QColor& a, const QColor& b)
+{
+    const double la = relativeLuminance(a), lb = relativeLuminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
 }
 
 } // namespace forms

@@ -1,8 +1,12 @@
 #include "Label.h"
 
+#include "Accessibility.h"
 #include "Appearance.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 
 namespace forms
 {
@@ -70,7 +74,78 @@ void Label::setCaption(const QString& caption)
 
 void Label::makeLink()
 {
+    link_ = true;
     setPointingHand(this);
+    // Tab reaches it and a click does not focus it, so a clicked link looks as before.
+    setFocusPolicy(Qt::TabFocus);
+    installAccessibility();
+    updateSiblingLinks();
+}
+
+void Label::press()
+{
+    if (link_)
+        Q_EMIT clicked();
+}
+
+bool Label::isCovered() const
+{
+    const QWidget* parent = parentWidget();
+    if (!parent)
+        return false;
+    // Siblings later in the list lie in front.
+    const QObjectList& siblings = parent->children();
+    for (qsizetype i = siblings.indexOf(this) + 1; i < siblings.size(); ++i) {
+        const auto* sibling = qobject_cast<const QWidget*>(siblings.at(i));
+        if (sibling && sibling->isVisibleTo(parent) && sibling->geometry().contains(geometry()))
+            return true;
+    }
+    return false;
+}
+
+void Label::updateSiblingLinks()
+{
+    if (!parentWidget())
+        return;
+    for (Label* sibling : parentWidget()->findChildren<Label*>(Qt::FindDirectChildrenOnly)) {
+        if (sibling->isLink())
+            sibling->setFocusPolicy(sibling->isCovered() ? Qt::NoFocus : Qt::TabFocus);
+    }
+}
+
+void Label::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    const bool activates = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
+    const bool chord =
+        event->modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier);
+    if (link_ && activates && !chord) {
+        event->accept();
+        press();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void Label::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    // The style's focus frame shows where the keyboard is, only while it is here.
+    QStylePainter painter(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, option);
+}
+
+bool Label::event(QEvent* event)
+{
+    if (event->type() == QEvent::ZOrderChange)
+        updateSiblingLinks();
+    else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+        update();
+    return QLabel::event(event);
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)

@@ -1,7 +1,8 @@
 #pragma once
 // A label whose caption follows the access-letter convention ("&x" underlines
 // x, "&&" shows one "&"), that can be clicked like a link, and that either
-// wraps its text within a fixed size or fits its size to the text.
+// wraps its text within a fixed size or fits its size to the text. A link is
+// also reached with Tab and pressed with Enter or Space.
 
 #include <QLabel>
 
@@ -20,21 +21,34 @@ public:
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    // Makes the label a link: pointing hand, and clicked() on a mouse click.
+    // Makes the label a link: pointing hand, clicked() on a mouse click or on
+    // Enter or Space while it has the focus, the link role for assistive tools.
     void makeLink();
+    bool isLink() const { return link_; }
+    // A link emits clicked(), as a click on it does.
+    void press();
+    // True when a later sibling hides the whole label (the offers of a strip
+    // lie on top of each other). A covered link takes no focus.
+    bool isCovered() const;
 
 Q_SIGNALS:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void fitToText();
+    // Lets only the links that can be seen take the focus.
+    void updateSiblingLinks();
 
     QString caption_;
     Sizing sizing_;
+    bool link_ = false;
 };
 
 // The text a caption shows: "&&" becomes "&", a single "&" disappears.

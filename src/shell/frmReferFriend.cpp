@@ -110,6 +110,17 @@ frmReferFriend::frmReferFriend(Program& program)
                                        QStringLiteral("Visit Our Programs Now"),
                                        forms::verdana(9, FontStyle::BoldUnderline), Yellow);
 
+    // The boxes show their purpose as a placeholder text, which a reader does
+    // not take for a name.
+    txtName->setAccessibleName(QStringLiteral("Your name"));
+    txtEmail->setAccessibleName(QStringLiteral("Your email address"));
+    txtFriendName->setAccessibleName(QStringLiteral("Friend's name"));
+    txtFriendEmail->setAccessibleName(QStringLiteral("Friend's email address"));
+    txtMessage->setAccessibleName(QStringLiteral("Message"));
+    Picture1->setAccessibleName(QStringLiteral("Tolvane icon"));
+    cmdClose->setAccessibleDescription(QStringLiteral("Ends Tolvane"));
+    setAccessibleDescription(QStringLiteral("Refer Tolvane to a friend"));
+
     QWidget::setTabOrder(cmdClose, Check1);
     QWidget::setTabOrder(Check1, txtName);
     QWidget::setTabOrder(txtName, cmdSubmit);

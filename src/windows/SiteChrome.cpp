@@ -21,6 +21,7 @@ forms::Label* makeOffer(QWidget* strip, forms::Place place, const QString& capti
         strip, place, caption, forms::verdana(8.25, forms::FontStyle::BoldUnderline), LinkOrange,
         alignment);
     forms::setBackground(offer, DarkStrip);
+    forms::setTextColour(offer, LinkOrange);
     return offer;
 }
 

@@ -61,6 +61,8 @@ frmAbout::frmAbout(Program& program)
 
     cmdOK = forms::makeButton(client, {4920, 3480, 1260, 345}, QStringLiteral("&OK"),
                               forms::verdana(8.25, FontStyle::Bold), QColor(128, 128, 128));
+    picIcon->setAccessibleName(QStringLiteral("Tolvane icon"));
+    setAccessibleDescription(QStringLiteral("About Tolvane"));
     cmdOK->setFocus();
     setDefaultButton(cmdOK);
     setCancelButton(cmdOK);

@@ -73,6 +73,9 @@ void frmDisplay::buildControls()
         fraPowerSign, {3000, 1560, 1320, 210}, QStringLiteral("lblPowerSign"),
         forms::verdana(9, FontStyle::Bold), White, Label::Sizing::FitText, Centred);
 
+    setAccessibleDescription(QStringLiteral("Your Zorivi sign and its reading"));
+    cmdBack->setAccessibleDescription(QStringLiteral("Back to the name and birth date"));
+
     // Only the two buttons take the focus, Exit first.
     setTabOrder(cmdExit, cmdBack);
     cmdExit->setFocus();

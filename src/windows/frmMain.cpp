@@ -123,6 +123,18 @@ void frmMain::buildControls()
     lblCobrand =
         sitechrome::makeOffer(Frame5, {120, 160, 5745, 615}, windowtext::CoBrandOffer, LeftAligned);
 
+    // Names for assistive tools: the captions of the fields, as seen on the screen.
+    txtName->setAccessibleName(QStringLiteral("Name"));
+    cboDate->setAccessibleName(QStringLiteral("Date"));
+    cboMonth->setAccessibleName(QStringLiteral("Month"));
+    cboYear->setAccessibleName(QStringLiteral("Year"));
+    txtName->setAccessibleDescription(QStringLiteral("Your name, in letters"));
+    cboDate->setAccessibleDescription(QStringLiteral("Day of birth"));
+    cboMonth->setAccessibleDescription(QStringLiteral("Month of birth"));
+    cboYear->setAccessibleDescription(QStringLiteral("Year of birth, 1900 to 2012"));
+    cmdNext->setAccessibleDescription(QStringLiteral("Shows the Zorivi sign of your birth date"));
+    setAccessibleDescription(QStringLiteral("Find your Zorivi sign"));
+
     setTabOrder(txtName, cboDate);
     setTabOrder(cboDate, cboMonth);
     setTabOrder(cboMonth, cboYear);

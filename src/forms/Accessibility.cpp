@@ -1,0 +1,188 @@
+#include "Accessibility.h"
+
+#include "Form.h"
+#include "Label.h"
+
+#include <QAbstractItemView>
+#include <QAccessibleWidget>
+#include <QComboBox>
+#include <QMenu>
+
+#include <algorithm>
+
+namespace forms
+{
+
+namespace
+{
+
+// A panel or a window whose children are read in reading order.
+class ReadingOrderInterface : public QAccessibleWidget
+{
+public:
+    ReadingOrderInterface(QWidget* widget, QAccessible::Role role) : QAccessibleWidget(widget, role)
+    {
+    }
+
+    int childCount() const override { return int(readingOrder(widget()).size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QWidget*> children = readingOrder(widget());
+        if (index < 0 || index >= children.size())
+            return nullptr;
+        return QAccessible::queryAccessibleInterface(children.at(index));
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        if (!child)
+            return -1;
+        return int(readingOrder(widget()).indexOf(qobject_cast<QWidget*>(child->object())));
+    }
+};
+
+// A label reads as static text; a link label as a link with a press action.
+class LabelInterface : public QAccessibleWidget
+{
+public:
+    explicit LabelInterface(Label* label) : QAccessibleWidget(label) {}
+
+    QAccessible::Role role() const override
+    {
+        return label()->isLink() ? QAccessible::Link : QAccessible::StaticText;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.linked = label()->isLink();
+        // An offer hidden under the one in front of it cannot be seen or reached.
+        if (label()->isCovered())
+            state.invisible = true;
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        const QStringList own = QAccessibleWidget::actionNames();
+        return label()->isLink() ? QStringList(pressAction()) + own : own;
+    }
+    void doAction(const QString& action) override
+    {
+        if (action == pressAction())
+            label()->press();
+        else
+            QAccessibleWidget::doAction(action);
+    }
+
+private:
+    Label* label() const { return static_cast<Label*>(widget()); }
+};
+
+// On Linux Qt names a drop-down list after its current entry and leaves the
+// name given to it unused; here the name is the list's own, the current entry
+// its value, and the open list its one child.
+class ListInterface : public QAccessibleWidget
+{
+public:
+    explicit ListInterface(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Value ||
+            (kind == QAccessible::Name && list()->accessibleName().isEmpty()))
+            return list()->currentText();
+        return QAccessibleWidget::text(kind);
+    }
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(list()->view()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == list()->view() ? 0 : -1;
+    }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.expandable = true;
+        state.expanded = list()->view()->isVisible();
+        state.collapsed = !state.expanded;
+        return state;
+    }
+    QStringList actionNames() const override
+    {
+        return QStringList{showMenuAction(), pressAction()} + QAccessibleWidget::actionNames();
+    }
+    void doAction(const QString& action) override
+    {
+        if (action != showMenuAction() && action != pressAction())
+            QAccessibleWidget::doAction(action);
+        else if (list()->view()->isVisible())
+            list()->hidePopup();
+        else
+            list()->showPopup();
+    }
+
+private:
+    QComboBox* list() const { return static_cast<QComboBox*>(widget()); }
+};
+
+QAccessibleInterface* makeInterface(const QString& className, QObject* object)
+{
+    // Called once for each class name up the object's class tree; only the
+    // most derived one is looked at.
+    if (!object || className != QLatin1String(object->metaObject()->className()))
+        return nullptr;
+    if (auto* form = qobject_cast<Form*>(object)) {
+        const bool dialog = form->windowType() == Qt::Dialog;
+        return new ReadingOrderInterface(form, dialog ? QAccessible::Dialog : QAccessible::Window);
+    }
+    if (auto* label = qobject_cast<Label*>(object))
+        return new LabelInterface(label);
+    if (auto* list = qobject_cast<QComboBox*>(object))
+        return qobject_cast<Form*>(list->window()) ? new ListInterface(list) : nullptr;
+    auto* widget = qobject_cast<QWidget*>(object);
+    const bool plainPanel =
+        className == QLatin1String("QWidget") || className == QLatin1String("QFrame");
+    if (widget && plainPanel && qobject_cast<Form*>(widget->window()))
+        return new ReadingOrderInterface(widget, QAccessible::Client);
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(&makeInterface);
+        return true;
+    }();
+    (void)installed;
+}
+
+QList<QWidget*> readingOrder(const QWidget* container)
+{
+    QList<QWidget*> children;
+    for (QObject* object : container->children()) {
+        auto* child = qobject_cast<QWidget*>(object);
+        if (child && !child->isWindow() && !qobject_cast<QMenu*>(child))
+            children.append(child);
+    }
+    std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
+        return a->geometry().top() < b->geometry().top();
+    });
+    // A row starts with its topmost widget and takes every widget whose middle
+    // lies within that one's height; each row is then read left to right.
+    for (auto row = children.begin(); row != children.end();) {
+        const QRect first = (*row)->geometry();
+        auto end = std::find_if(row, children.end(), [&first](QWidget* widget) {
+            return widget->geometry().center().y() > first.bottom();
+        });
+        std::stable_sort(row, end, [](QWidget* a, QWidget* b) {
+            return a->geometry().left() < b->geometry().left();
+        });
+        row = end;
+    }
+    return children;
+}
+
+} // namespace forms
