@@ -168,21 +168,31 @@ QList<QWidget*> readingOrder(const QWidget* container)
             children.append(child);
     }
     std::stable_sort(children.begin(), children.end(), [](QWidget* a, QWidget* b) {
-        return a->geometry().top() < b->geometry().top();
+        return a->geometry().center().y() < b->geometry().center().y();
     });
-    // A row starts with its topmost widget and takes every widget whose middle
-    // lies within that one's height; each row is then read left to right.
-    for (auto row = children.begin(); row != children.end();) {
-        const QRect first = (*row)->geometry();
-        auto end = std::find_if(row, children.end(), [&first](QWidget* widget) {
-            return widget->geometry().center().y() > first.bottom();
-        });
-        std::stable_sort(row, end, [](QWidget* a, QWidget* b) {
+    // The highest widget left starts a line, with every widget that shares its
+    // line: each one's middle lies within the other's height. A line is read
+    // left to right.
+    const auto sameLine = [](const QRect& a, const QRect& b) {
+        const auto within = [](int y, const QRect& r) { return r.top() <= y && y <= r.bottom(); };
+        return within(a.center().y(), b) && within(b.center().y(), a);
+    };
+    QList<QWidget*> ordered;
+    while (!children.isEmpty()) {
+        const QRect first = children.first()->geometry();
+        QList<QWidget*> line;
+        for (QWidget* child : children) {
+            if (sameLine(first, child->geometry()))
+                line.append(child);
+        }
+        std::stable_sort(line.begin(), line.end(), [](QWidget* a, QWidget* b) {
             return a->geometry().left() < b->geometry().left();
         });
-        row = end;
+        for (QWidget* child : line)
+            children.removeOne(child);
+        ordered += line;
     }
-    return children;
+    return ordered;
 }
 
 } // namespace forms
