@@ -31,8 +31,9 @@ frmAbout::frmAbout(Program& program)
 
     picIcon = forms::placed(new QLabel(client), {150, 150, 510, 510});
     picIcon->setPixmap(forms::programPicture(32));
-    // No background of its own: the round icon sits straight on the window's blue.
     picIcon->setAlignment(Qt::AlignCenter);
+    // The picture box keeps the system's window colour behind the icon.
+    forms::setBackground(picIcon, QApplication::palette().color(QPalette::Base));
 
     Label2 = forms::makeLabel(client, {960, 300, 2820, 240}, QStringLiteral("Tolvane v1.0"),
                               forms::verdana(9.75, FontStyle::Bold), Rust, Label::Sizing::FitText);
