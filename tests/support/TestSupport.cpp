@@ -1,20 +1,9 @@
 #include "TestSupport.h"
 
-#include "SetUpProgram.h"
-
 #include <QApplication>
 #include <QEvent>
+#include <QTest>
 #include <QWidget>
-
-TestProgram::TestProgram()
-{
-    SetUpProgram(program);
-}
-
-TestProgram::~TestProgram()
-{
-    flushDeferredDeletes();
-}
 
 void flushDeferredDeletes()
 {
@@ -29,4 +18,21 @@ QStringList visibleWindows()
             names.append(QString::fromLatin1(window->metaObject()->className()));
     }
     return names;
+}
+
+QList<QWidget*> tabChain(QWidget* first)
+{
+    QList<QWidget*> chain{first};
+    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
+            chain.append(w);
+    }
+    return chain;
+}
+
+void WindowTest::cleanup()
+{
+    tp.reset();
+    flushDeferredDeletes();
+    QCOMPARE(visibleWindows(), QStringList());
 }

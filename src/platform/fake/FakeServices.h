@@ -8,15 +8,23 @@
 #include <QStringList>
 
 #include <deque>
+#include <stdexcept>
 
 namespace platform::fake
 {
 
+// Records each address; with `fails` set it then throws, as a missing browser does.
 class RecordingBrowser : public Browser
 {
 public:
-    void open(const QString& address) override { opened.append(address); }
+    void open(const QString& address) override
+    {
+        opened.append(address);
+        if (fails)
+            throw std::runtime_error("no browser");
+    }
     QStringList opened;
+    bool fails = false;
 };
 
 class FixedInstanceGuard : public InstanceGuard

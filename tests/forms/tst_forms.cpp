@@ -1,0 +1,157 @@
+// The window runtime: loading on first touch, hiding, unloading, the close box,
+// unloading every window at the end.
+
+#include "FormSlot.h"
+#include "TestSupport.h"
+#include "modHelp.h"
+
+#include <QLineEdit>
+#include <QTest>
+
+#include <map>
+#include <stdexcept>
+
+using forms::FormSlot;
+
+namespace
+{
+
+// A small window that logs what happens to it, under its name.
+struct ProbeForm : forms::Form {
+    ProbeForm(QStringList& log, const QString& name)
+        : Form(Frame::FixedSingle, 3000, 1500, Qt::white), log(log), name(name)
+    {
+    }
+    void Form_Load() override { log.append("load" + name); }
+    void Form_Unload(std::int16_t& Cancel) override
+    {
+        log.append("unload" + name);
+        Cancel = refuseUnload ? 1 : 0;
+        // Runs once, so that a runtime that re-enters cannot loop.
+        if (auto then = std::exchange(thenOnce, {}))
+            then();
+    }
+    QStringList& log;
+    QString name;
+    QLineEdit* box = new QLineEdit("initial", this);
+    bool refuseUnload = false;
+    std::function<void()> thenOnce; // run by the next Form_Unload
+};
+
+} // namespace
+
+// Also the end of the program: it logs the number of windows still loaded then.
+class tst_Forms : public QObject, public platform::ProcessExit
+{
+    Q_OBJECT
+    void end() override { log.append(QStringLiteral("end, %1 loaded").arg(collection.count())); }
+    QStringList log;
+    forms::FormCollection collection;
+    std::map<QString, FormSlot> windows; // by name, each making a ProbeForm
+
+    FormSlot& slot(const QString& name = {})
+    {
+        return windows
+            .try_emplace(name, collection,
+                         [this, name] { return std::make_unique<ProbeForm>(log, name); })
+            .first->second;
+    }
+    ProbeForm& probe(const QString& name = {}) { return slot(name).as<ProbeForm>(); }
+
+private Q_SLOTS:
+    void cleanup()
+    {
+        windows.clear();
+        log.clear();
+        flushDeferredDeletes();
+        QCOMPARE(visibleWindows(), QStringList());
+    }
+
+    void loadHideUnload_data()
+    {
+        QTest::addColumn<bool>("unloadAgain");
+        QTest::newRow("close box") << false;
+        QTest::newRow("close box, Form_Unload unloads its own window again") << true;
+    }
+    void loadHideUnload()
+    {
+        QVERIFY(!slot().isLoaded());
+        QCOMPARE(probe().box->text(), "initial");
+        QVERIFY(slot().isLoaded());
+        slot().show();
+        probe().box->setText("typed");
+        slot().hide();
+        QVERIFY(!probe().isVisible());
+        slot().show();
+        QCOMPARE(probe().box->text(), "typed");
+        QCOMPARE(collection.loaded(), QList<FormSlot*>{&slot()});
+        // A refused unload keeps the window as it is.
+        probe().refuseUnload = true;
+        QVERIFY(!probe().close() && !slot().unload() && probe().isVisible());
+        probe().refuseUnload = false;
+
+        QPointer<ProbeForm> first = &probe();
+        QFETCH(bool, unloadAgain);
+        if (unloadAgain)
+            first->thenOnce = [this] { QVERIFY(slot().unload()); };
+        QVERIFY(first->close());
+        QVERIFY(!slot().isLoaded() && !first->isVisible() && collection.count() == 0);
+        flushDeferredDeletes();
+        QVERIFY(first.isNull());
+        // Unloading a window that is not loaded runs nothing; the next touch loads it afresh.
+        QVERIFY(slot().unload());
+        QCOMPARE(probe().box->text(), "initial");
+        QCOMPARE(log, (QStringList{"load", "unload", "unload", "unload", "load"}));
+    }
+
+    void hidingAnUnloadedWindowNeverShowsIt()
+    {
+        struct ShownOnLoad : ProbeForm { // as the refer-a-friend window is
+            using ProbeForm::ProbeForm;
+            void Form_Load() override { show(); }
+            void showEvent(QShowEvent*) override { log.append("shown"); }
+        };
+        FormSlot hidden(collection, [this] { return std::make_unique<ShownOnLoad>(log, ""); });
+        hidden.hide();
+        hidden.show();
+        QVERIFY(hidden.isLoaded() && log == QStringList{"shown"});
+    }
+
+    void unloadAllAndEnd_data()
+    {
+        QTest::addColumn<QString>("loadOrder");
+        // "B ends": B's Form_Unload ends the program as frmReferFriend's does; "B fails"
+        QTest::addColumn<QString>("inUnload");
+        const auto row = [](const char* name, const char* order, const char* inUnload) {
+            QTest::newRow(name) << QString(order) << QString(inUnload);
+        };
+        row("none loaded", "", "");
+        row("C A D B", "CADB", "");
+        row("nested call from B", "ABC", "B ends");
+        row("B fails", "ABC", "B fails");
+    }
+    void unloadAllAndEnd()
+    {
+        QFETCH(QString, loadOrder);
+        QFETCH(QString, inUnload);
+        QStringList unloads;
+        for (QChar name : loadOrder) {
+            slot(name).show();
+            unloads << "unload" + QString(name);
+        }
+        if (inUnload.endsWith("ends"))
+            probe("B").thenOnce = [this] { modHelp::UnloadAllAndEnd(collection, *this); };
+        if (inUnload.endsWith("fails"))
+            probe("B").thenOnce = [] { throw std::runtime_error("unload failed"); };
+        log.clear();
+        modHelp::UnloadAllAndEnd(collection, *this);
+        // Every window unloads once, in load order; then the program ends, from a
+        // nested call too, with nothing loaded but a window that failed to unload.
+        QCOMPARE(log.filter("unload"), unloads);
+        QCOMPARE(log.size() - unloads.size(), inUnload.endsWith("ends") ? 2 : 1);
+        QCOMPARE(log.last(), QString("end, %1 loaded").arg(inUnload.endsWith("fails") ? 1 : 0));
+    }
+};
+
+QTEST_MAIN(tst_Forms)
+#include "tst_forms.moc"

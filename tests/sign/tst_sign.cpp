@@ -1,0 +1,131 @@
+// The sign engine: the name filter, the sign table (checked against its other
+// form, the list of dates on which the sign changes) and the readings.
+
+#include "BirthData.h"
+#include "SignReadings.h"
+#include "modPlanetSign.h"
+
+#include <QDate>
+#include <QTest>
+
+namespace
+{
+
+// First day of each span; each span runs until the day before the next one.
+const struct {
+    QDate from;
+    const char* sign;
+} changes[] = {
+    {{1900, 1, 1}, "Aquarius"}, {{1908, 3, 21}, "Pisces"}, {{1908, 8, 20}, "Aquarius"},
+    {{1909, 6, 30}, "Pisces"},  {{1928, 5, 3}, "Aries"},   {{1928, 9, 7}, "Pisces"},
+    {{1929, 3, 10}, "Aries"},   {{1948, 5, 29}, "Taurus"}, {{1948, 10, 12}, "Aries"},
+    {{1949, 4, 5}, "Taurus"},   {{1969, 6, 28}, "Gemini"}, {{1969, 11, 12}, "Taurus"},
+    {{1970, 5, 8}, "Gemini"},   {{1992, 7, 21}, "Cancer"}, {{1992, 12, 18}, "Gemini"},
+    {{1993, 6, 2}, "Cancer"},
+};
+
+// The sign, "<none>", or "<fails>" for a conversion failure.
+QString lookup(const QString& year, const QString& month, const QString& day)
+{
+    try {
+        const auto sign =
+            LookupDudizuSign(year.toStdString(), month.toStdString(), day.toStdString());
+        return sign ? QString::fromStdString(*sign) : QStringLiteral("<none>");
+    } catch (const modPlanetSign::ConversionError&) {
+        return QStringLiteral("<fails>");
+    }
+}
+
+} // namespace
+
+class tst_Sign : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void nameFilterOverEveryCode()
+    {
+        // Every 16-bit code: each passing one with what it becomes; a refused one
+        // becomes 0 ("!" marks one that does not).
+        QString passed, expected;
+        for (int value = -32768; value <= 32767; ++value) {
+            const birthdata::NameKey key = birthdata::FilterNameKey(std::int16_t(value));
+            if (!key.refused || key.code != 0)
+                passed += QString(QChar(value)) + QChar(key.code) + (key.refused ? "!" : "");
+        }
+        for (QChar c : QStringLiteral("\b\r ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"))
+            expected += QString(c) + c.toUpper();
+        QCOMPARE(passed, expected);
+    }
+
+    void everyRealDateAgreesWithTheChangeList()
+    {
+        const QLocale english(QLocale::English);
+        const auto* change = std::begin(changes);
+        for (QDate date(1900, 1, 1); date.year() <= 2012; date = date.addDays(1)) {
+            if (change + 1 != std::end(changes) && change[1].from == date)
+                ++change;
+            const QString got =
+                lookup(QString::number(date.year()), english.monthName(date.month()),
+                       QString::number(date.day()));
+            if (got != change->sign)
+                QFAIL(qPrintable(date.toString(Qt::ISODate) + ": got " + got));
+        }
+    }
+
+    void texts_data()
+    {
+        // Year, month and day texts, and the sign, "<none>" or "<fails>": blanks
+        // around numbers, leading zeros, fractions, case, and what is read when.
+        QTest::addColumn<QString>("row");
+        for (const char* row :
+             {"0001908|March|21|Pisces", "1908|March|020|Aquarius", " 1950 |March|1|Taurus",
+              "1908 |March|21|Pisces",   "1908|March|21 |Pisces",   "1908|March| 20|Aquarius",
+              "1899|December|31|<none>", "2013|January|1|<none>",   "1950.5|March|1|<none>",
+              "1908|march|1|<none>",     "1950|march|1|Taurus",     "1908|March |1|<none>",
+              "abc|March|1|<fails>",     "|March|1|<fails>",        "1.95e3|March|1|<fails>",
+              "1950|March|x|Taurus",     "1908|April|x|Pisces",     "1908|March|x|<fails>",
+              "1970|May|7a|<fails>",     "1909|June|31|Pisces"})
+            QTest::newRow(row) << QString(row);
+        QTest::newRow("beyond double range") << QString(400, u'9') + "|March|1|<none>";
+    }
+    void texts()
+    {
+        QFETCH(QString, row);
+        const QStringList t = row.split('|');
+        QCOMPARE(lookup(t[0], t[1], t[2]), t[3]);
+    }
+
+    void readings_data()
+    {
+        QTest::addColumn<int>("length"); // -1: not a sign
+        QTest::addColumn<QString>("opening");
+        QTest::newRow("Aries") << 104 << "This may not have";
+        QTest::newRow("Taurus") << 87 << "You will attain heights";
+        QTest::newRow("Gemini") << 104 << "You will be artistically";
+        QTest::newRow("Cancer") << 93 << "You will not think twice";
+        QTest::newRow("Aquarius") << 129 << "You will strive to break";
+        QTest::newRow("Pisces") << 284 << "You will make a name";
+        for (const char* sign : {"Leo", "Virgo", "Libra", "Scorpio", "Sagittarius", "Capricorn"})
+            QTest::newRow(sign) << 0 << "";
+        for (const char* name : {"aries", " Leo", "Leo ", "", "Ophiuchus", "lblPowerSign"})
+            QTest::addRow("\"%s\"", name) << -1 << "";
+    }
+    void readings()
+    {
+        QFETCH(int, length);
+        QFETCH(QString, opening);
+        QString name = QTest::currentDataTag(); // in quotes when it is no sign
+        if (name.startsWith('"'))
+            name = name.mid(1, name.size() - 2);
+        const auto reading = GetSignReading(name.toStdString());
+        QCOMPARE(reading.has_value(), length >= 0);
+        const QString text = QString::fromStdString(std::string(reading.value_or("")));
+        QCOMPARE(text.size(), std::max(length, 0));
+        QVERIFY(text.startsWith(opening));
+        QVERIFY(text.isEmpty() || (text.endsWith(u'.') && text.simplified() == text));
+    }
+};
+
+QTEST_APPLESS_MAIN(tst_Sign)
+#include "tst_sign.moc"

@@ -1,0 +1,269 @@
+// The main, result and About windows driven as a user would: typing, checks,
+// searching, going back, following links, the ways out through the
+// refer-a-friend window; and their layout.
+
+#include "SignReadings.h"
+#include "TestSupport.h"
+#include "frmAbout.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+#include "frmReferFriend.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QTimer>
+
+namespace
+{
+
+const QString NameMsg = "Please Enter Your Name", Letters = "Please Enter only Letters";
+
+// The controls both windows have, by name.
+template <class W> QHash<QString, QObject*> controls(W& w)
+{
+    return {{"Label61", w.Label61},           {"lblCobrand", w.lblCobrand},
+            {"lblFullBrand", w.lblFullBrand}, {"mnuOnline", w.mnuOnline},
+            {"mnuVisit", w.mnuVisit},         {"mnuUpdate", w.mnuUpdate},
+            {"mnuDonate", w.mnuDonate},       {"mnuMakeMoneyOnline", w.mnuMakeMoneyOnline},
+            {"cmdExit", w.cmdExit},           {"mnuExit", w.mnuExit}};
+}
+
+} // namespace
+
+class tst_Windows : public WindowTest
+{
+    Q_OBJECT
+    frmMain* w = nullptr;
+    frmDisplay& display() { return tp->program.frmDisplay.as<frmDisplay>(); }
+
+    // Picks `date` ("day month year") as the user sees it and presses the find button.
+    void find(const QString& date)
+    {
+        w->cboDate->setCurrentText(date.section(' ', 0, 0));
+        w->cboMonth->setCurrentText(date.section(' ', 1, 1));
+        w->cboYear->setCurrentText(date.section(' ', 2, 2));
+        QTest::mouseClick(w->cmdNext, Qt::LeftButton);
+    }
+
+private Q_SLOTS:
+    void init()
+    {
+        w = &open<frmMain>(&Program::frmMain);
+        QVERIFY(QTest::qWaitForWindowActive(w));
+    }
+
+    // Each row: typed, the date, the name box then, and the messages in turn: L
+    // for only letters, N for the name, F for February, D for the 31st.
+    void checks_data()
+    {
+        QTest::addColumn<QString>("row");
+        QStringList rows = {
+            "|31 April 1950||N",      "7|1 May 1961||LN",       "   |1 May 1950|   |",
+            "A|29 February 1900|A|",  "A|29 February 2012|A|",  "A|28 February 1901|A|",
+            "A|29 February 1999|A|F", "A|30 February 2000|A|F", "A|30 April 1950|A|"};
+        for (int month : {1, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12})
+            rows << "A|31 " + QLocale(QLocale::English).monthName(month) + " 1950|A|" +
+                        (QList{4, 6, 9, 11}.contains(month) ? "D" : "");
+        for (const QString& row : rows)
+            QTest::newRow(qPrintable(row)) << row;
+    }
+    void checks()
+    {
+        QFETCH(QString, row);
+        const QStringList cells = row.split('|');
+        QStringList messages;
+        for (QChar code : cells[3])
+            messages << QHash<QChar, QString>{{'L', Letters},
+                                              {'N', NameMsg},
+                                              {'F', "Please Enter Correct Date Or Month!"},
+                                              {'D', "Please Enter Correct Date Or Month !"}}[code];
+        QTest::keyClicks(w->txtName, cells[0]);
+        QCOMPARE(w->txtName->text(), cells[2]);
+        find(cells[1]);
+        QCOMPARE(tp->fakes.messages.texts(), messages);
+        const bool searched = messages.isEmpty() || messages.last() == Letters;
+        QCOMPARE(tp->program.frmDisplay.isLoaded(), searched);
+        // Only the name message moves the focus.
+        if (!searched)
+            QCOMPARE(QApplication::focusWidget(),
+                     messages.last() == NameMsg ? (QWidget*)w->txtName : w->cmdNext);
+    }
+
+    // Each row: the window, "close box", a control's name or keys pressed, and the outcome.
+    void actions_data()
+    {
+        QTest::addColumn<QString>("window");
+        QTest::addColumn<QString>("act");
+        QTest::addColumn<QString>("outcome"); // "search", "back", "exit" or the page opened
+        // The name box has the focus at first; Tab four times reaches cmdNext. Tab,
+        // Esc and Return never reach the name filter.
+        QStringList rows =
+            QString("frmMain|Tab, Tab, Tab, Tab, Return|search;frmMain|Alt+V|search;"
+                    "frmMain|Return|exit;frmMain|Tab, Tab, Tab, Tab, Esc|exit;"
+                    "frmMain|cmdExit|exit;frmMain|mnuExit|exit;"
+                    "frmMain|close box|exit;frmDisplay|Esc|exit;frmDisplay|Return|exit;"
+                    "frmDisplay|Tab, Return|back;frmDisplay|Alt+B|back;frmDisplay|Alt+E|exit;"
+                    "frmDisplay|mnuExit|exit;frmDisplay|close box|exit")
+                .split(';');
+        const QStringList links =
+            QString("Label61|http://www.sorrelwick.com;"
+                    "lblCobrand|http://help.sorrelwick.com/co-brand.html;"
+                    "lblFullBrand|http://help.sorrelwick.com/fully-branded.html;"
+                    "mnuOnline|http://tolvane.sorrelwick.com/tolvane-help.html;"
+                    "mnuVisit|http://www.sorrelwick.com;"
+                    "mnuUpdate|http://tolvane.sorrelwick.com/download-tolvane.html;"
+                    "mnuDonate|http://help.sorrelwick.com/donate.html;"
+                    "mnuMakeMoneyOnline|http://help.sorrelwick.com/fully-branded.html")
+                .split(';');
+        for (const QString& link : links)
+            rows << "frmMain|" + link << "frmDisplay|" + link;
+        for (const QString& row : rows) {
+            const QStringList cells = row.split('|');
+            QTest::newRow(qPrintable(cells[0] + ' ' + cells[1]))
+                << cells[0] << cells[1] << cells[2];
+        }
+    }
+    void actions()
+    {
+        QFETCH(QString, window);
+        QFETCH(QString, act);
+        QFETCH(QString, outcome);
+        const bool fromResult = window == "frmDisplay", page = outcome.startsWith("http");
+        // A page that cannot open is skipped without a word, except by the three
+        // handlers of the main window that set no error mode.
+        tp->fakes.browser.fails =
+            fromResult ||
+            !QStringList{"lblCobrand", "lblFullBrand", "mnuMakeMoneyOnline"}.contains(act);
+        w->txtName->setText("ANN");
+        if (fromResult) {
+            find("1 May 1950");
+            QVERIFY(QTest::qWaitForWindowActive(&display()));
+        }
+        QWidget* target = fromResult ? static_cast<QWidget*>(&display()) : w;
+        QObject* control = fromResult ? controls(display()).value(act) : controls(*w).value(act);
+        if (act == "close box")
+            target->close();
+        else if (auto* entry = qobject_cast<QAction*>(control))
+            entry->trigger();
+        else if (control)
+            QTest::mouseClick(static_cast<QWidget*>(control), Qt::LeftButton);
+        else { // key by key, each to the control that has the focus then
+            for (const QString& name : act.split(", ")) {
+                const QKeyCombination key = QKeySequence(name)[0];
+                QTest::keyClick(QApplication::focusWidget(), key.key(), key.keyboardModifiers());
+            }
+        }
+        // An access letter presses its button a moment later.
+        Program& p = tp->program;
+        QTRY_COMPARE(p.frmDisplay.isLoaded(), outcome == "search" || (fromResult && page));
+        QCOMPARE(tp->fakes.browser.opened, QStringList(page, outcome));
+        QVERIFY(tp->fakes.messages.shown.isEmpty());
+        QCOMPARE(p.frmMain.isLoaded(), fromResult || outcome != "exit");
+        QVERIFY(!p.frmMain.isLoaded() || w->txtName->text() == "ANN");
+        QCOMPARE(p.frmMain.isLoaded() && w->isVisible(),
+                 outcome == "back" || (!fromResult && page));
+        // Leaving shows the refer-a-friend window; going back loads it hidden, and
+        // leaving the main window then shows that same one, not drawn again.
+        QCOMPARE(p.frmReferFriend.isLoaded() && p.frmReferFriend.form().isVisible(),
+                 outcome == "exit");
+        if (outcome == "back") {
+            QPointer<forms::Form> hidden = &p.frmReferFriend.form();
+            const qsizetype seeds = tp->fakes.random.seeds.size();
+            w->cmdExit->click();
+            QVERIFY(&p.frmReferFriend.form() == hidden && tp->fakes.random.seeds.size() == seeds);
+        }
+        if (outcome == "exit" || outcome == "back") {
+            QVERIFY(p.frmReferFriend.form().isVisible() && tp->fakes.exit.ends == 0);
+            p.frmReferFriend.as<frmReferFriend>().cmdClose->click();
+            QVERIFY(tp->fakes.exit.ends >= 1);
+            QCOMPARE(p.forms.count(), 0);
+        }
+    }
+
+    void searchBackAndSearchAgain()
+    {
+        // Each search shows only its own sign and reading.
+        QTest::keyClicks(w->txtName, "Mia");
+        for (const QString search : {"17 October 1937 Aries", "3 February 1983 Gemini"}) {
+            find(search.section(' ', 0, 2));
+            const QString sign = search.section(' ', 3);
+            QVERIFY(!w->isVisible() && display().isVisible());
+            QCOMPARE(display().lblDudizuSign->caption(), sign);
+            const std::string_view reading = GetSignReading(sign.toStdString()).value_or("");
+            QCOMPARE(display().lblSignDesc->caption(), QString::fromUtf8(reading));
+            display().cmdBack_Click();
+            QVERIFY(w->isVisible() && !tp->program.frmDisplay.isLoaded());
+        }
+    }
+
+    void layout()
+    {
+        QCOMPARE(w->clientArea()->size(), QSize(499, 394));
+        QVERIFY(QApplication::focusWidget() == w->txtName && w->txtName->text().isEmpty());
+        // The link labels follow the window's own controls; the offer lying behind takes no focus.
+        QCOMPARE(tabChain(w->txtName),
+                 (QList<QWidget*>{w->txtName, w->cboDate, w->cboMonth, w->cboYear, w->cmdNext,
+                                  w->cmdExit, w->Label61, w->lblCobrand}));
+        // The lists: count, first and last entry, and the window's blue behind their text.
+        for (auto [box, entries] : {std::pair{w->cboDate, "31 1..31"},
+                                    {w->cboMonth, "12 January..December"},
+                                    {w->cboYear, "113 1900..2012"}})
+            QCOMPARE(QString::number(box->count()) + ' ' + box->itemText(0) + ".." +
+                         box->itemText(box->count() - 1),
+                     entries);
+        for (QComboBox* list : {w->cboDate, w->cboMonth, w->cboYear})
+            QCOMPARE(list->grab().toImage().pixelColor(list->width() / 2, 2), QColor(62, 189, 238));
+
+        tp->program.frmDisplay.show();
+        frmDisplay& d = display();
+        QCOMPARE(d.clientArea()->size(), QSize(497, 368));
+        // In both, lblCobrand covers lblFullBrand; "&&" shows as one "&".
+        for (auto [front, behind] :
+             {std::pair{w->lblCobrand, w->lblFullBrand}, {d.lblCobrand, d.lblFullBrand}})
+            QCOMPARE(front->parentWidget()->childAt(behind->geometry().center()), front);
+        QVERIFY(d.lblCobrand->text().contains("name &  link here."));
+        // lblDudizuSign keeps its left edge and fits its width to the sign.
+        d.lblDudizuSign->setCaption("Sagittarius");
+        const int needed = d.lblDudizuSign->fontMetrics().horizontalAdvance("Sagittarius");
+        QCOMPARE(d.lblDudizuSign->x(), forms::toPixels(3000));
+        QVERIFY(d.lblDudizuSign->width() >= needed && d.lblDudizuSign->width() <= needed + 4);
+    }
+
+    // Opened from a Help menu, About is modal, its links leave it open and Enter
+    // or Esc closes it.
+    void about_data()
+    {
+        QTest::addColumn<bool>("fromMain");
+        QTest::addColumn<QString>("key");
+        QTest::newRow("frmMain, Enter") << true << "Return";
+        QTest::newRow("frmDisplay, Esc") << false << "Esc";
+    }
+    void about()
+    {
+        QFETCH(bool, fromMain);
+        QFETCH(QString, key);
+        forms::Form& opener = fromMain ? *w : static_cast<forms::Form&>(display());
+        opener.show();
+        QVERIFY(QTest::qWaitForWindowActive(&opener));
+        auto& about = tp->program.frmAbout.as<frmAbout>();
+        QCOMPARE(about.clientArea()->size(), QSize(423, 264));
+        QList<bool> open; // modal at first, modal after the links, loaded after the key
+        QTimer::singleShot(0, &opener, [&] {
+            open << (QApplication::activeModalWidget() == &about);
+            QTest::mouseClick(about.lblHomePage, Qt::LeftButton);
+            QTest::mouseClick(about.Label5, Qt::LeftButton);
+            open << (QApplication::activeModalWidget() == &about);
+            QTest::keySequence(&about, QKeySequence(key));
+            open << tp->program.frmAbout.isLoaded();
+            tp->program.frmAbout.unload();
+        });
+        (fromMain ? w->mnuAbout : display().mnuAbout)->trigger();
+        QCOMPARE(open, (QList<bool>{true, true, false}));
+        QCOMPARE(tp->fakes.browser.opened,
+                 (QStringList{"http://www.sorrelwick.com",
+                              "http://help.sorrelwick.com/fully-branded.html"}));
+    }
+};
+
+QTEST_MAIN(tst_Windows)
+#include "tst_windows.moc"
