@@ -24,10 +24,14 @@ QFont makeFont(const QStringList& families, double points, FontStyle style)
     return font;
 }
 
-void setRole(QWidget* widget, QPalette::ColorRole role, const QColor& colour)
+// One palette change for all the roles: each change re-resolves the palette of
+// the widget and its children.
+void setRoles(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
+              const QColor& colour)
 {
     QPalette palette = widget->palette();
-    palette.setColor(QPalette::All, role, colour);
+    for (QPalette::ColorRole role : roles)
+        palette.setColor(QPalette::All, role, colour);
     widget->setPalette(palette);
 }
 
@@ -62,8 +66,7 @@ QFont msSansSerif(double points, FontStyle style)
 
 void setBackground(QWidget* widget, const QColor& colour)
 {
-    setRole(widget, QPalette::Window, colour);
-    setRole(widget, QPalette::Base, colour);
+    setRoles(widget, {QPalette::Window, QPalette::Base}, colour);
     widget->setAutoFillBackground(true);
     setTextColour(widget, readableOn(colour));
     // Fusion paints a closed drop-down list in a paler, lightened button colour
@@ -78,15 +81,13 @@ void setBackground(QWidget* widget, const QColor& colour)
 
 void setTextColour(QWidget* widget, const QColor& colour)
 {
-    setRole(widget, QPalette::WindowText, colour);
-    setRole(widget, QPalette::Text, colour);
-    setRole(widget, QPalette::ButtonText, colour);
+    setRoles(widget, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, colour);
 }
 
 void setButtonFace(QWidget* button, const QColor& colour)
 {
-    setRole(button, QPalette::Button, colour);
-    setRole(button, QPalette::ButtonText, readableOn(colour));
+    setRoles(button, {QPalette::Button}, colour);
+    setRoles(button, {QPalette::ButtonText}, readableOn(colour));
 }
 
 void setTransparent(QWidget* widget)
