@@ -92,9 +92,11 @@ Load LoadLines(const QString& path, QStringList& lines)
     if (!info.isFile())
         return Load::Failed;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    if (info.size() > MaxFileSize || !file.open(QIODevice::ReadOnly))
         return Load::Failed;
-    const QByteArray bytes = file.read(MaxFileSize + 1);
+    // Read as large as the file is, not as large as it may be: a buffer of
+    // MaxFileSize for a file of a few lines would be allocated on every read.
+    const QByteArray bytes = file.readAll();
     if (bytes.size() > MaxFileSize || file.error() != QFileDevice::NoError)
         return Load::Failed;
     lines = QString::fromUtf8(bytes).split(u'\n');
