@@ -1,0 +1,135 @@
+// Times the two everyday interactions in-process on the offscreen platform:
+// the find command, from the click until the result window is shown with its
+// texts, and Back, until the main window is shown again. Each includes the
+// events the click leaves behind (painting, deferred deletes), as the event
+// loop would run them right after. Besides the wall time it reports the
+// thread's CPU time, which a busy machine does not inflate by preemption.
+
+#include "FakeServices.h"
+#include "Program.h"
+#include "SetUpProgram.h"
+#include "StartProgram.h"
+#include "frmDisplay.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace
+{
+
+constexpr int Repetitions = 1000;
+// The first searches load fonts and code; they are run but not counted.
+constexpr int WarmUps = 10;
+
+// Runs pending events until `done` holds; false after five seconds.
+template <class Condition> bool settle(Condition done)
+{
+    QElapsedTimer limit;
+    limit.start();
+    do {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents();
+        if (done())
+            return true;
+    } while (limit.elapsed() < 5000);
+    return false;
+}
+
+double cpuMs()
+{
+    timespec now;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return double(now.tv_sec) * 1e3 + double(now.tv_nsec) / 1e6;
+}
+
+// One interaction, timed as wall time and as CPU time.
+struct Timing {
+    QElapsedTimer wall;
+    double cpuStart = 0;
+    void start()
+    {
+        cpuStart = cpuMs();
+        wall.start();
+    }
+    std::pair<double, double> elapsed() const
+    {
+        return {double(wall.nsecsElapsed()) / 1e6, cpuMs() - cpuStart};
+    }
+};
+
+void report(const char* what, std::vector<double> ms)
+{
+    std::sort(ms.begin(), ms.end());
+    const double median = ms[ms.size() / 2];
+    const double p99 = ms[std::min(ms.size() - 1, ms.size() * 99 / 100)];
+    std::printf("%-14s median %6.3f ms  99th percentile %6.3f ms  max %6.3f ms  "
+                "(targets: median < 2 ms, 99th < 5 ms)%s\n",
+                what, median, p99, ms.back(), median < 2 && p99 < 5 ? "" : "  over target");
+}
+
+} // namespace
+
+int main(int argc, char* argv[])
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    // The offscreen platform's notes (it cannot raise windows) would be timed too.
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    QApplication app(argc, argv);
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    platform::fake::FakeServices fakes;
+    Program program(fakes.services);
+    SetUpProgram(program);
+    StartProgram(program);
+
+    auto& main = program.frmMain.as<frmMain>();
+    main.txtName->setText(QStringLiteral("ADA"));
+    std::vector<double> find, back, findCpu, backCpu;
+    for (int i = 0; i < WarmUps + Repetitions; ++i) {
+        // A different date each time, so each search finds its own sign.
+        main.cboDate->setCurrentIndex(i % 28);
+        main.cboMonth->setCurrentIndex(i % 12);
+        main.cboYear->setCurrentIndex(i % main.cboYear->count());
+
+        Timing timer;
+        timer.start();
+        main.cmdNext->click();
+        const bool shown = settle([&] {
+            return program.frmDisplay.isLoaded() && program.frmDisplay.form().isVisible() &&
+                   !program.frmDisplay.as<frmDisplay>().lblDudizuSign->text().isEmpty();
+        });
+        const auto [findMs, findCpuMs] = timer.elapsed();
+
+        timer.start();
+        program.frmDisplay.as<frmDisplay>().cmdBack->click();
+        const bool returned = settle([&] {
+            return main.isVisible() && !program.frmDisplay.isLoaded() &&
+                   !(program.frmReferFriend.isLoaded() &&
+                     program.frmReferFriend.form().isVisible());
+        });
+        const auto [backMs, backCpuMs] = timer.elapsed();
+        if (!shown || !returned) {
+            std::fprintf(stderr, "bench_interaction: repetition %d did not reach its window\n", i);
+            return 1;
+        }
+        if (i >= WarmUps) {
+            find.push_back(findMs);
+            back.push_back(backMs);
+            findCpu.push_back(findCpuMs);
+            backCpu.push_back(backCpuMs);
+        }
+    }
+    std::printf("%d repetitions each after %d warm-ups, offscreen\n", Repetitions, WarmUps);
+    report("find, wall", find);
+    report("find, CPU", findCpu);
+    report("Back, wall", back);
+    report("Back, CPU", backCpu);
+    return 0;
+}
