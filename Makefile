@@ -3,6 +3,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run check bench screenshots package clean
+.PHONY: bench-startup check-asan fuzz
 
 all: build
 
@@ -28,6 +29,7 @@ check-windows: configure
 
 bench: build
 	@$(BUILD)/bench/bench_lookup
+	@$(BUILD)/bench/bench_interaction
 
 screenshots: build
 	@cmake --build $(BUILD) --target screenshots
@@ -37,3 +39,28 @@ package: build
 
 clean:
 	@rm -rf $(BUILD)
+
+# Start-up against an empty Qt window, measured from outside on a private Xvfb.
+bench-startup:
+	@sh scripts/install-deps.sh xvfb libxcb1-dev
+	@$(MAKE) --no-print-directory build
+	@$(BUILD)/bench/startup/bench_startup
+
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, leak
+# checking on, in a build folder of its own.
+ASAN_BUILD ?= build-asan
+SANITIZER_ENV = ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan-suppressions.txt
+check-asan: deps
+	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_SANITIZE=ON >/dev/null
+	@cmake --build $(ASAN_BUILD) --parallel $(JOBS)
+	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure --parallel $(JOBS)
+
+# libFuzzer targets (clang), each run for FUZZ_SECONDS from the seeds in fuzz/corpus/.
+FUZZ_BUILD ?= build-fuzz
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@sh scripts/install-deps.sh clang libclang-rt-14-dev
+	@CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_FUZZ=ON >/dev/null
+	@cmake --build $(FUZZ_BUILD) --parallel $(JOBS)
+	@sh fuzz/run.sh $(FUZZ_BUILD)/fuzz $(FUZZ_SECONDS)

@@ -1,0 +1,81 @@
+// The name box of the main window under arbitrary key presses, with arbitrary
+// key codes, modifiers and texts, and pasted text: nothing crashes, every
+// refused key brings its message, and what was typed holds only capitals and
+// blanks.
+
+#include "FakeServices.h"
+#include "FuzzInput.h"
+#include "Program.h"
+#include "SetUpProgram.h"
+#include "frmMain.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QKeyEvent>
+
+namespace
+{
+
+struct MainWindow {
+    platform::fake::FakeServices fakes;
+    Program program{fakes.services};
+    MainWindow() { SetUpProgram(program); }
+};
+
+QApplication* application;
+MainWindow* window;
+
+bool typedOnly(const QString& text)
+{
+    for (const QChar c : text) {
+        if (!(c >= u'A' && c <= u'Z') && c != u' ')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    application = new QApplication(*argc, *argv);
+    window = new MainWindow;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    FuzzedDataProvider input(data, size);
+    QLineEdit* box = window->program.frmMain.as<frmMain>().txtName;
+    // setText, unlike clear(), leaves nothing to undo from an earlier input.
+    box->setText(QString());
+    QGuiApplication::clipboard()->clear();
+    window->fakes.messages.shown.clear();
+    bool pasted = false;
+
+    for (int step = 0; step < 32 && input.remaining_bytes() > 0; ++step) {
+        if (input.ConsumeIntegralInRange(0, 7) == 0) {
+            QGuiApplication::clipboard()->setText(takeText(input, 8));
+            QKeyEvent paste(QEvent::KeyPress, Qt::Key_V, Qt::ControlModifier);
+            QCoreApplication::sendEvent(box, &paste);
+            pasted = true;
+            continue;
+        }
+        const auto key = input.ConsumeIntegral<int>();
+        const auto modifiers =
+            Qt::KeyboardModifiers(input.ConsumeIntegral<int>()) & Qt::KeyboardModifierMask;
+        const QString text = takeText(input, 3);
+        const int messagesBefore = int(window->fakes.messages.shown.size());
+        QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
+        QCoreApplication::sendEvent(box, &press);
+        // At most one message a key, and only the one for a refused character.
+        const int shown = int(window->fakes.messages.shown.size()) - messagesBefore;
+        FUZZ_CHECK(shown == 0 || (shown == 1 && window->fakes.messages.shown.last().text ==
+                                                    QStringLiteral("Please Enter only Letters")));
+    }
+    if (!pasted)
+        FUZZ_CHECK(typedOnly(box->text()));
+    return 0;
+}
