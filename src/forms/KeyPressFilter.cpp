@@ -41,10 +41,13 @@ std::int16_t KeyPressFilter::typedCode(const QKeyEvent& key)
         break;
     }
     const std::int16_t code = keyCode(key.text());
-    // With Ctrl alone a key types only the control code of its letter; Ctrl+Alt
-    // is AltGr on some keyboards and types characters.
+    // With Ctrl alone (or Ctrl+Shift) a key types only the control code of its
+    // letter. Any other Ctrl combination may type its text, as the box does for
+    // Ctrl on the keypad; Ctrl+Alt is AltGr on some keyboards.
     const Qt::KeyboardModifiers held = key.modifiers();
-    if (held.testFlag(Qt::ControlModifier) && !held.testFlag(Qt::AltModifier) && code >= 32)
+    const bool ctrlAlone =
+        held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier);
+    if (ctrlAlone && code >= 32)
         return 0;
     return code == 0x7F ? 0 : code;
 }
