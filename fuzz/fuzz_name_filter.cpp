@@ -67,7 +67,17 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             const auto key = input.ConsumeIntegral<int>();
             const auto modifiers =
                 Qt::KeyboardModifiers(input.ConsumeIntegral<int>()) & Qt::KeyboardModifierMask;
-            QKeyEvent press(QEvent::KeyPress, key, modifiers, takeText(input, 3));
+            // A key press types one character (an input method commits more).
+            QString text = takeText(input, 1);
+            // These keys always bring their own control character; the box
+            // filter leaves them to their commands.
+            if (key == Qt::Key_Tab || key == Qt::Key_Backtab)
+                text = QStringLiteral("\t");
+            else if (key == Qt::Key_Escape)
+                text = QStringLiteral("\x1b");
+            else if (key == Qt::Key_Delete)
+                text = QStringLiteral("\x7f");
+            QKeyEvent press(QEvent::KeyPress, key, modifiers, text);
             QCoreApplication::sendEvent(box, &press);
         }
         // At most one message a step, and only the one for refused characters.
