@@ -1,12 +1,19 @@
 // The window runtime: loading on first touch, hiding, unloading, the close box,
-// unloading every window at the end.
+// unloading every window at the end; message boxes stacked above the window that
+// raised them (above one that stays on top too) and centred on it, else on the screen.
 
 #include "FormSlot.h"
+#include "QtMessageBoxes.h"
 #include "TestSupport.h"
 #include "modHelp.h"
 
+#include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
+#include <QScreen>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 #include <map>
 #include <stdexcept>
@@ -150,6 +157,48 @@ private Q_SLOTS:
         QCOMPARE(log.filter("unload"), unloads);
         QCOMPARE(log.size() - unloads.size(), inUnload.endsWith("ends") ? 2 : 1);
         QCOMPARE(log.last(), QString("end, %1 loaded").arg(inUnload.endsWith("fails") ? 1 : 0));
+    }
+
+    void owner_data()
+    {
+        QTest::addColumn<QString>("box"); // what it stands over, stacking, centre
+        // clang-format off
+        QTest::newRow("on top") << "window, on top, centred on window";
+        QTest::newRow("on top, inactive") << "window, on top, centred on window";
+        QTest::newRow("plain") << "window, centred on window";
+        QTest::newRow("none") << "none, centred on screen";
+        // clang-format on
+    }
+
+    void owner()
+    {
+        const QString raisedFrom = QTest::currentDataTag();
+        forms::Form window(forms::Form::Frame::FixedSingle, 6000, 4500, Qt::white);
+        window.setWindowFlag(Qt::WindowStaysOnTopHint, raisedFrom.startsWith("on top"));
+        window.move(10, 20);
+        window.setVisible(raisedFrom != "none");
+        QVERIFY(raisedFrom == "none" || QTest::qWaitForWindowActive(&window));
+        if (raisedFrom.endsWith("inactive"))
+            QApplication::setActiveWindow(nullptr);
+
+        QString seen; // how the box stands once it is up; then it is answered
+        QTimer::singleShot(0, this, [&] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                const QWindow* over = box->windowHandle()->transientParent();
+                const auto centredOn = [box](QRect area) {
+                    return (box->geometry().center() - area.center()).manhattanLength() <= 2;
+                };
+                seen = QString(over ? over == window.windowHandle() ? "window" : "?" : "none") +
+                       (box->windowFlags() & Qt::WindowStaysOnTopHint ? ", on top" : "") +
+                       (centredOn(window.geometry()) ? ", centred on window" : "") +
+                       (centredOn(box->screen()->geometry()) ? ", centred on screen" : "");
+                box->accept();
+            }
+        });
+        forms::QtMessageBoxes().show(QStringLiteral("Please Enter Proper Email Address"),
+                                     platform::MessageBoxes::Icon::Critical,
+                                     platform::MessageBoxes::Buttons::Ok, "Tolvane");
+        QTEST(seen, "box");
     }
 };
 

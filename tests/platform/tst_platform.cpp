@@ -1,9 +1,10 @@
-// The platform seams on disk: the settings file, and one copy per user (the
+// The platform seams on disk: the settings file, one copy per user (the
 // lock in one process, then real processes of the built program on the
 // offscreen platform inherited from the test, message boxes logged to stderr by
 // TOLVANE_MESSAGE_LOG). Who holds the lock is read from /proc/locks, which
 // observes the lock without taking it, so the test never races the copies.
-// Every wait is short: a broken lock fails in seconds.
+// Every wait is short: a broken lock fails in seconds. And a start with no
+// display to open.
 
 #include "FileSettingsStore.h"
 #include "InstanceLock.h"
@@ -177,6 +178,27 @@ private Q_SLOTS:
         QVERIFY(child->waitForStarted(Wait));
         first.reset();
         QVERIFY(!InstanceLock(path).anotherInstanceRunning());
+    }
+
+    // Whether DISPLAY is empty or names no server, the program says so on one
+    // line and exits with status 1.
+    void noDisplay_data()
+    {
+        QTest::addColumn<QString>("display");
+        QTest::newRow("empty") << "";
+        QTest::newRow("no server there") << ":4711";
+    }
+    void noDisplay()
+    {
+        QFETCH(QString, display);
+        QProcess* tolvane = launch(configDir_, {"env", "-u", "QT_QPA_PLATFORM", "-u",
+                                                "WAYLAND_DISPLAY", "DISPLAY=" + display});
+        QVERIFY(tolvane->waitForFinished(Wait));
+        QCOMPARE(tolvane->exitStatus(), QProcess::NormalExit);
+        QCOMPARE(tolvane->exitCode(), 1);
+        const QList<QByteArray> lines = tolvane->readAllStandardError().split('\n');
+        QCOMPARE(lines.size(), 2); // one line, and the end of it
+        QVERIFY2(lines[0].startsWith("tolvane: "), lines[0].constData());
     }
 
     void oneCopyPerUser_data()

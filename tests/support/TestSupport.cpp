@@ -13,20 +13,18 @@ void flushDeferredDeletes()
 QStringList visibleWindows()
 {
     QStringList names;
-    for (QWidget* window : QApplication::topLevelWidgets()) {
+    for (QWidget* window : QApplication::topLevelWidgets())
         if (window->isVisible())
             names.append(QString::fromLatin1(window->metaObject()->className()));
-    }
     return names;
 }
 
 QList<QWidget*> tabChain(QWidget* first)
 {
     QList<QWidget*> chain{first};
-    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain()) {
+    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
         if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
             chain.append(w);
-    }
     return chain;
 }
 
