@@ -127,15 +127,13 @@ private Q_SLOTS:
     void unloadAllAndEnd_data()
     {
         QTest::addColumn<QString>("loadOrder");
-        // "B ends": B's Form_Unload ends the program as frmReferFriend's does; "B fails"
+        // "B ends": B's Form_Unload ends the program as frmReferFriend's does; "B fails":
+        // it throws.
         QTest::addColumn<QString>("inUnload");
-        const auto row = [](const char* name, const char* order, const char* inUnload) {
-            QTest::newRow(name) << QString(order) << QString(inUnload);
-        };
-        row("none loaded", "", "");
-        row("C A D B", "CADB", "");
-        row("nested call from B", "ABC", "B ends");
-        row("B fails", "ABC", "B fails");
+        QTest::newRow("none loaded") << QString() << QString();
+        QTest::newRow("C A D B") << QString("CADB") << QString();
+        QTest::newRow("nested call from B") << QString("ABC") << QString("B ends");
+        QTest::newRow("B fails") << QString("ABC") << QString("B fails");
     }
     void unloadAllAndEnd()
     {

@@ -1,9 +1,7 @@
 #include "TestSupport.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QTest>
-#include <QWidget>
 
 void flushDeferredDeletes()
 {
@@ -17,15 +15,6 @@ QStringList visibleWindows()
         if (window->isVisible())
             names.append(QString::fromLatin1(window->metaObject()->className()));
     return names;
-}
-
-QList<QWidget*> tabChain(QWidget* first)
-{
-    QList<QWidget*> chain{first};
-    for (QWidget* w = first->nextInFocusChain(); w != first; w = w->nextInFocusChain())
-        if ((w->focusPolicy() & Qt::TabFocus) && w->isVisible() && w->isEnabled())
-            chain.append(w);
-    return chain;
 }
 
 void WindowTest::cleanup()

@@ -6,6 +6,7 @@
 #include "SetUpProgram.h"
 
 #include <QObject>
+#include <QTest>
 
 #include <memory>
 
@@ -23,9 +24,6 @@ struct TestProgram {
 // The class names of the visible top-level windows.
 QStringList visibleWindows();
 
-// The controls that Tab visits, in order, starting from `first`.
-QList<QWidget*> tabChain(QWidget* first);
-
 // Base of the window tests: `tp` is the program under test; after each test
 // it is discarded and no window may be left visible.
 class WindowTest : public QObject
@@ -33,13 +31,18 @@ class WindowTest : public QObject
     Q_OBJECT
 protected:
     std::unique_ptr<TestProgram> tp;
-    // Shows `slot` of `tp`, made first when there is none.
+    // Shows `slot` of `tp`, made first when there is none, and waits until it is
+    // active; the test fails if it never gets there.
     template <class Window> Window& open(forms::FormSlot Program::*slot)
     {
         if (!tp)
             tp = std::make_unique<TestProgram>();
         (tp->program.*slot).show();
-        return (tp->program.*slot).template as<Window>();
+        auto& window = (tp->program.*slot).template as<Window>();
+        window.activateWindow();
+        if (!QTest::qWaitForWindowActive(&window))
+            QTest::qFail("the window never became active", __FILE__, __LINE__);
+        return window;
     }
 private Q_SLOTS:
     void cleanup();
