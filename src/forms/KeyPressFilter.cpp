@@ -47,7 +47,9 @@ std::int16_t KeyPressFilter::typedCode(const QKeyEvent& key)
     const Qt::KeyboardModifiers held = key.modifiers();
     const bool ctrlAlone =
         held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier);
-    if (ctrlAlone && code >= 32)
+    // Format characters (ZWNJ, the direction marks) are typed with Ctrl+Shift on
+    // some keyboards, and the box takes them whatever the modifiers.
+    if (ctrlAlone && code >= 32 && QChar::category(char32_t(code)) != QChar::Other_Format)
         return 0;
     return code == 0x7F ? 0 : code;
 }
