@@ -232,6 +232,7 @@ private Q_SLOTS:
         QTest::newRow("Alt+F") << "AB|" << press(Qt::ALT | Qt::Key_F, "f") << "AB|";
         QTest::newRow("AltGr+E") << "AB|" << press(altGr, "€") << "AB| !";
         QTest::newRow("Ctrl+V, code 22") << "AB|" << press(paste, "\x16", "ann 2b") << "AB| !";
+        QTest::newRow("Ctrl+Shift, ZWNJ") << "AB|" << press(Qt::CTRL | Qt::SHIFT | Qt::Key_unknown, "\u200c") << "AB| !";
         QTest::newRow("Shift+Insert") << "|A" << press(Qt::SHIFT | Qt::Key_Insert, {}, "b 2") << "b 2|A";
         QTest::newRow("drop") << "AB|" << deliver("ann 2b", true) << "ABann 2b|";
         QTest::newRow("dead key or compose") << "AB|" << deliver("\u00e9a", false) << "ABA| !";
