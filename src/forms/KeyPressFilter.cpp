@@ -48,8 +48,11 @@ std::int16_t KeyPressFilter::typedCode(const QKeyEvent& key)
     const bool ctrlAlone =
         held == Qt::ControlModifier || held == (Qt::ControlModifier | Qt::ShiftModifier);
     // Format characters (ZWNJ, the direction marks) are typed with Ctrl+Shift on
-    // some keyboards, and the box takes them whatever the modifiers.
-    if (ctrlAlone && code >= 32 && QChar::category(char32_t(code)) != QChar::Other_Format)
+    // some keyboards, and the box takes them whatever the modifiers. Like the
+    // box, judge the text's first unit, not the code: one past 0x7FFF reads "?".
+    const bool format =
+        !key.text().isEmpty() && key.text().front().category() == QChar::Other_Format;
+    if (ctrlAlone && code >= 32 && !format)
         return 0;
     return code == 0x7F ? 0 : code;
 }

@@ -233,6 +233,7 @@ private Q_SLOTS:
         QTest::newRow("AltGr+E") << "AB|" << press(altGr, "€") << "AB| !";
         QTest::newRow("Ctrl+V, code 22") << "AB|" << press(paste, "\x16", "ann 2b") << "AB| !";
         QTest::newRow("Ctrl+Shift, ZWNJ") << "AB|" << press(Qt::CTRL | Qt::SHIFT | Qt::Key_unknown, "\u200c") << "AB| !";
+        QTest::newRow("Ctrl+Shift, format past 0x7FFF") << "AB|" << press(Qt::CTRL | Qt::SHIFT | Qt::Key_unknown, "\ufffa") << "AB| !";
         QTest::newRow("Shift+Insert") << "|A" << press(Qt::SHIFT | Qt::Key_Insert, {}, "b 2") << "b 2|A";
         QTest::newRow("drop") << "AB|" << deliver("ann 2b", true) << "ABann 2b|";
         QTest::newRow("dead key or compose") << "AB|" << deliver("\u00e9a", false) << "ABA| !";
