@@ -87,5 +87,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (!pasted)
         FUZZ_CHECK(typedOnly(box->text()));
+    // Esc or Exit unloads the window, which deletes it later, from the event
+    // loop; there is none here, so that happens now.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
