@@ -14,6 +14,8 @@
 #include <QClipboard>
 #include <QKeyEvent>
 
+#include <memory>
+
 namespace
 {
 
@@ -24,7 +26,6 @@ struct MainWindow {
 };
 
 QApplication* application;
-MainWindow* window;
 
 bool typedOnly(const QString& text)
 {
@@ -42,18 +43,17 @@ extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     application = new QApplication(*argc, *argv);
-    window = new MainWindow;
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider input(data, size);
+    // A new program for every input: one input's keys may end the last one
+    // (Enter and Esc press Exit) or leave a window open.
+    auto window = std::make_unique<MainWindow>();
     QLineEdit* box = window->program.frmMain.as<frmMain>().txtName;
-    // setText, unlike clear(), leaves nothing to undo from an earlier input.
-    box->setText(QString());
     QGuiApplication::clipboard()->clear();
-    window->fakes.messages.shown.clear();
 
     bool pasted = false;
     for (int step = 0; step < 32 && input.remaining_bytes() > 0; ++step) {
@@ -87,8 +87,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (!pasted)
         FUZZ_CHECK(typedOnly(box->text()));
-    // Esc or Exit unloads the window, which deletes it later, from the event
-    // loop; there is none here, so that happens now.
+    // Unloaded windows are deleted later, from the event loop; there is none
+    // here, so that happens now.
+    window.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     return 0;
 }
