@@ -1,6 +1,5 @@
 #include "Appearance.h"
 
-#include <QComboBox>
 #include <QPalette>
 #include <QWidget>
 
@@ -69,14 +68,6 @@ void setBackground(QWidget* widget, const QColor& colour)
     setRoles(widget, {QPalette::Window, QPalette::Base}, colour);
     widget->setAutoFillBackground(true);
     setTextColour(widget, readableOn(colour));
-    // Fusion paints a closed drop-down list in a paler, lightened button colour
-    // whatever the palette says; a style sheet paints the colour itself. The
-    // open list keeps the style's own readable menu colours.
-    if (qobject_cast<QComboBox*>(widget))
-        widget->setStyleSheet(
-            QStringLiteral("QComboBox { background-color: %1; border: 1px solid %2; "
-                           "padding-left: 3px; }")
-                .arg(colour.name(), colour.darker(140).name()));
 }
 
 void setTextColour(QWidget* widget, const QColor& colour)

@@ -1,5 +1,7 @@
 #include "Controls.h"
 
+#include "FlatList.h"
+
 namespace forms
 {
 
@@ -57,7 +59,7 @@ QLineEdit* makeTextBox(QWidget* parent, Place place, const QString& text)
 
 QComboBox* makeList(QWidget* parent, Place place)
 {
-    auto* list = placed(new QComboBox(parent), place);
+    auto* list = placed(new FlatList(parent), place);
     list->setEditable(false);
     list->setInsertPolicy(QComboBox::InsertAtBottom);
     return list;

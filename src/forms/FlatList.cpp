@@ -1,0 +1,44 @@
+#include "FlatList.h"
+
+#include <QPainter>
+#include <QStyleOptionComboBox>
+#include <qdrawutil.h>
+
+namespace forms
+{
+
+void FlatList::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const QPalette& colours = palette();
+    const QColor face = colours.color(QPalette::Base);
+    painter.fillRect(rect(), face);
+    painter.setPen(face.darker(140));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
+
+    QStyleOptionComboBox option;
+    initStyleOption(&option);
+    const QRect inside = rect().adjusted(1, 1, -1, -1);
+    QRect button =
+        style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, this);
+    button.setTop(inside.top());
+    button.setBottom(inside.bottom());
+    button.setRight(inside.right());
+    qDrawShadePanel(&painter, button, colours, false, 1);
+    QStyleOption arrow(option);
+    arrow.rect = button.adjusted(2, 2, -2, -2);
+    style()->drawPrimitive(QStyle::PE_IndicatorArrowDown, &arrow, &painter, this);
+
+    const QRect text(inside.left() + 3, inside.top(), button.left() - inside.left() - 4,
+                     inside.height());
+    QColor ink = colours.color(QPalette::Text);
+    if (hasFocus()) {
+        painter.fillRect(text.adjusted(-2, 2, 1, -2), colours.color(QPalette::Highlight));
+        ink = colours.color(QPalette::HighlightedText);
+    }
+    painter.setPen(ink);
+    painter.drawText(text, Qt::AlignLeft | Qt::AlignVCenter,
+                     fontMetrics().elidedText(currentText(), Qt::ElideRight, text.width()));
+}
+
+} // namespace forms
