@@ -57,9 +57,9 @@ QLineEdit* makeTextBox(QWidget* parent, Place place, const QString& text)
     return placed(new QLineEdit(text, parent), place);
 }
 
-QComboBox* makeList(QWidget* parent, Place place)
+QComboBox* makeList(QWidget* parent, Place place, const QFont& font)
 {
-    auto* list = placed(new FlatList(parent), place);
+    auto* list = placed(new FlatList(parent, font), place);
     list->setEditable(false);
     list->setInsertPolicy(QComboBox::InsertAtBottom);
     return list;

@@ -1,11 +1,29 @@
 #include "FlatList.h"
 
+#include <QEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
 #include <qdrawutil.h>
 
 namespace forms
 {
+
+FlatList::FlatList(QWidget* parent, const QFont& font) : QComboBox(parent)
+{
+    setFont(font);
+    building_ = false;
+}
+
+void FlatList::changeEvent(QEvent* event)
+{
+    // While it is being built the list has no size hint yet and no drop-down;
+    // the drop-down, built later as its child, takes its font from the list.
+    if (building_ && event->type() == QEvent::FontChange) {
+        QWidget::changeEvent(event);
+        return;
+    }
+    QComboBox::changeEvent(event);
+}
 
 void FlatList::paintEvent(QPaintEvent*)
 {

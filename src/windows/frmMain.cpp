@@ -47,10 +47,15 @@ QStringList numbers(int first, int last)
     return texts;
 }
 
+QFont inputFont()
+{
+    return forms::verdana(8.25, FontStyle::Bold);
+}
+
 // The input fields: purple bold text on the window's blue.
 template <class Field> Field* inputField(Field* field)
 {
-    field->setFont(forms::verdana(8.25, FontStyle::Bold));
+    field->setFont(inputFont()); // no change for a list built in it
     forms::setBackground(field, SkyBlue);
     forms::setTextColour(field, Purple);
     return field;
@@ -102,10 +107,10 @@ void frmMain::buildControls()
     Picture1 = forms::makePanel(Frame1, {735, 1560, 6015, 1575}, SkyBlue);
     Picture1->setFocusPolicy(Qt::NoFocus);
 
-    cboMonth = inputField(forms::makeList(Picture1, {2760, 960, 1500, 315}));
+    cboMonth = inputField(forms::makeList(Picture1, {2760, 960, 1500, 315}, inputFont()));
     txtName = inputField(forms::makeTextBox(Picture1, {1680, 240, 3735, 375}, QString()));
-    cboDate = inputField(forms::makeList(Picture1, {1680, 960, 900, 315}));
-    cboYear = inputField(forms::makeList(Picture1, {4440, 960, 1020, 315}));
+    cboDate = inputField(forms::makeList(Picture1, {1680, 960, 900, 315}, inputFont()));
+    cboYear = inputField(forms::makeList(Picture1, {4440, 960, 1020, 315}, inputFont()));
 
     Label7 =
         caption(Picture1, {3240, 720, 510, 195}, QStringLiteral("Month"), FontStyle::Underline);
