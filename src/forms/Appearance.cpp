@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 namespace forms
 {
@@ -34,13 +34,34 @@ void setRoles(QWidget* widget, std::initializer_list<QPalette::ColorRole> roles,
     widget->setPalette(palette);
 }
 
+// x to the power 2/5, by Newton's method on y^5 = x^2 (from above, so it
+// cannot overshoot), for the table below.
+constexpr double twoFifthsPower(double x)
+{
+    double y = 1.0;
+    for (int i = 0; i < 64; ++i)
+        y -= (y * y * y * y * y - x * x) / (5 * y * y * y * y);
+    return y;
+}
+
+// The sRGB channel values 0 to 255 made linear, computed while compiling:
+// std::pow would map some 200 KB of the maths library into every start-up
+// for a handful of fixed colours.
+constexpr std::array<double, 256> LinearChannel = [] {
+    std::array<double, 256> table{};
+    for (int value = 0; value < 256; ++value) {
+        const double channel = value / 255.0;
+        const double base = (channel + 0.055) / 1.055;
+        table[value] =
+            channel <= 0.03928 ? channel / 12.92 : base * base * twoFifthsPower(base); // ^2.4
+    }
+    return table;
+}();
+
 double relativeLuminance(const QColor& colour)
 {
-    const auto linear = [](double channel) {
-        return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
-    };
-    return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
-           0.0722 * linear(colour.blueF());
+    return 0.2126 * LinearChannel[colour.red()] + 0.7152 * LinearChannel[colour.green()] +
+           0.0722 * LinearChannel[colour.blue()];
 }
 
 QColor readableOn(const QColor& background)
