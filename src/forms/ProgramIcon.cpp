@@ -1,20 +1,25 @@
 #include "ProgramIcon.h"
 
+#include "ProgramIconPixels.h"
+
 #include <QGuiApplication>
+#include <QImage>
 
 namespace forms
 {
 
 QIcon programIcon()
 {
-    // The PNG files are rendered from the icon's SVG at build time; giving each size
-    // up front lets QIcon read a file only when a window first needs that size. The
-    // larger sizes are for the desktop's menus, which read the installed files.
+    // Every size goes to the X server when a window is shown, so all are needed
+    // at start-up; as ready pixels they cost no image decoding. The larger sizes
+    // are for the desktop's menus, which read the installed files.
     static const QIcon icon = [] {
-        QIcon rendered;
-        for (int size : {16, 24, 32, 48, 64})
-            rendered.addFile(QStringLiteral(":/icon/%1.png").arg(size), QSize(size, size));
-        return rendered;
+        QIcon pixels;
+        for (const IconPixels& image : ProgramIconPixels)
+            pixels.addPixmap(
+                QPixmap::fromImage(QImage(reinterpret_cast<const uchar*>(image.argb), image.size,
+                                          image.size, QImage::Format_ARGB32_Premultiplied)));
+        return pixels;
     }();
     return icon;
 }

@@ -3,6 +3,7 @@
 // raised them (above one that stays on top too) and centred on it, else on the screen.
 
 #include "FormSlot.h"
+#include "ProgramIcon.h"
 #include "QtMessageBoxes.h"
 #include "TestSupport.h"
 #include "modHelp.h"
@@ -197,6 +198,24 @@ private Q_SLOTS:
                                      platform::MessageBoxes::Icon::Critical,
                                      platform::MessageBoxes::Buttons::Ok, "Tolvane");
         QTEST(seen, "box");
+    }
+
+    void programIcon()
+    {
+        // Every window size, its corners clear and the night-blue disc at its centre.
+        const QIcon icon = forms::programIcon();
+        QCOMPARE(icon.availableSizes(),
+                 (QList<QSize>{{16, 16}, {24, 24}, {32, 32}, {48, 48}, {64, 64}}));
+        for (const QSize size : icon.availableSizes()) {
+            const QImage image = icon.pixmap(size, 1.0).toImage();
+            const QColor corner = image.pixelColor(0, 0),
+                         centre = image.pixelColor(size.width() / 2, size.height() / 2);
+            QVERIFY2(image.size() == size && corner.alpha() == 0 && centre.alpha() == 255 &&
+                         centre.blue() > 2 * centre.red(),
+                     qPrintable(QStringLiteral("%1 px: centre %2")
+                                    .arg(size.width())
+                                    .arg(centre.name(QColor::HexArgb))));
+        }
     }
 };
 
