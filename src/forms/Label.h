@@ -40,8 +40,12 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
     bool event(QEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Runs a QLabel step with the focus policy hidden from it (see Label.cpp).
+    template <class Step> void withoutFocusPolicy(Step step);
     void fitToText();
     // Lets only the links that can be seen take the focus.
     void updateSiblingLinks();

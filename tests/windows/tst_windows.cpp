@@ -11,10 +11,12 @@
 #include "frmMain.h"
 #include "frmReferFriend.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
 #include <QTest>
+#include <QTextDocument>
 #include <QTimer>
 
 using Act = std::function<void(QLineEdit*)>;
@@ -254,6 +256,10 @@ private Q_SLOTS:
     void layout()
     {
         QCOMPARE(w->clientArea()->size(), QSize(499, 394));
+        // Nothing built that nobody sees yet: no document behind a label, no drop-down.
+        QCOMPARE(w->findChildren<QTextDocument*>().size() +
+                     w->findChildren<QAbstractItemView*>().size(),
+                 0);
         QVERIFY(w->txtName->text().isEmpty());
         // The lists: count, first and last entry, and the window's blue behind their text.
         for (auto [box, entries] : {std::pair{w->cboDate, "31 1..31"},
