@@ -166,16 +166,15 @@ bool Label::event(QEvent* event)
     return handled;
 }
 
+// Not QLabel's, which would build the document; these repaint the focus frame.
 void Label::focusInEvent(QFocusEvent* event)
 {
-    QFrame::focusInEvent(event); // not QLabel's, which would build the document
-    update();
+    QFrame::focusInEvent(event);
 }
 
 void Label::focusOutEvent(QFocusEvent* event)
 {
     QFrame::focusOutEvent(event);
-    update();
 }
 
 void Label::mouseReleaseEvent(QMouseEvent* event)
