@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QMessageBox>
 
-#include <cstdio>
-
 namespace forms
 {
 
@@ -34,16 +32,6 @@ QWidget* windowRaisingBox()
 platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon icon, Buttons buttons,
                                                     const QString& title)
 {
-    // Test hook: tests that start the real program set TOLVANE_MESSAGE_LOG to
-    // read its messages on stderr, one line each (line breaks written as \r and
-    // \n); the box is then answered with its default button without being shown.
-    if (qEnvironmentVariableIsSet("TOLVANE_MESSAGE_LOG")) {
-        QString line = text;
-        line.replace(u'\r', QStringLiteral("\\r")).replace(u'\n', QStringLiteral("\\n"));
-        std::fprintf(stderr, "message: %s\n", line.toLocal8Bit().constData());
-        std::fflush(stderr);
-        return buttons == Buttons::YesNo ? Answer::Yes : Answer::Ok;
-    }
     // A box belongs to the window that raised it: it is centred on that window
     // and stacked above it, above a window that stays on top too, or a window
     // manager may hide it under that window. Without one it is centred on the screen.

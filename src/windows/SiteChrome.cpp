@@ -1,6 +1,6 @@
 #include "SiteChrome.h"
 
-#include "Program.h"
+#include "ProgramWindows.h"
 #include "ResumeNext.h"
 #include "WindowTexts.h"
 
@@ -47,7 +47,7 @@ BarCommands addBarCommands(QMenuBar* bar)
     return commands;
 }
 
-void RunCloseRule(Program& program)
+void RunCloseRule(ProgramWindows& program)
 {
     forms::ResumeNext([&program] {
         if (program.closeRule)
@@ -55,7 +55,7 @@ void RunCloseRule(Program& program)
     });
 }
 
-void OpenPage(Program& program, void (*open)(platform::Browser&))
+void OpenPage(ProgramWindows& program, void (*open)(platform::Browser&))
 {
     platform::Browser& browser = program.services.browser;
     forms::ResumeNext([&browser, open] { open(browser); });

@@ -10,7 +10,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
-struct Program;
+struct ProgramWindows;
 
 namespace sitechrome
 {
@@ -47,9 +47,9 @@ struct BarCommands {
 BarCommands addBarCommands(QMenuBar* bar);
 
 // Brings up the refer-a-friend window; a failure is skipped.
-void RunCloseRule(Program& program);
+void RunCloseRule(ProgramWindows& program);
 
 // Hands one of the web pages to the browser, as a handler in resume-next mode does.
-void OpenPage(Program& program, void (*open)(platform::Browser&));
+void OpenPage(ProgramWindows& program, void (*open)(platform::Browser&));
 
 } // namespace sitechrome

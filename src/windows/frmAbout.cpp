@@ -1,6 +1,6 @@
 #include "frmAbout.h"
 
-#include "Program.h"
+#include "ProgramWindows.h"
 #include "ProgramIcon.h"
 #include "ResumeNext.h"
 #include "SiteChrome.h"
@@ -23,7 +23,7 @@ const QString RightsNotice = QStringLiteral("All rights reserved by Sorrelwick S
 
 } // namespace
 
-frmAbout::frmAbout(Program& program)
+frmAbout::frmAbout(ProgramWindows& program)
     : Form(Frame::FixedDialog, 6345, 3960, QColor(62, 189, 238)), program_(program)
 {
     QWidget* client = clientArea();
@@ -90,7 +90,7 @@ void frmAbout::showEvent(QShowEvent* event)
 
 void frmAbout::cmdOK_Click()
 {
-    Program& program = program_;
+    ProgramWindows& program = program_;
     forms::ResumeNext([&program] { program.frmAbout.unload(); });
 }
 

@@ -7,13 +7,13 @@
 
 #include <QLabel>
 
-struct Program;
+struct ProgramWindows;
 
 class frmAbout : public forms::Form
 {
     Q_OBJECT
 public:
-    explicit frmAbout(Program& program);
+    explicit frmAbout(ProgramWindows& program);
 
     QLabel* picIcon;
     forms::Label* Label2;
@@ -32,5 +32,5 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Program& program_;
+    ProgramWindows& program_;
 };

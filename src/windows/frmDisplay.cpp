@@ -1,6 +1,6 @@
 #include "frmDisplay.h"
 
-#include "Program.h"
+#include "ProgramWindows.h"
 #include "ResumeNext.h"
 #include "SiteChrome.h"
 #include "WindowTexts.h"
@@ -30,7 +30,7 @@ const QString FirstReading = QStringLiteral(
 
 } // namespace
 
-frmDisplay::frmDisplay(Program& program)
+frmDisplay::frmDisplay(ProgramWindows& program)
     : Form(Frame::FixedSingle, 7455, 5520, SkyBlue), program_(program)
 {
     buildControls();
@@ -129,7 +129,7 @@ void frmDisplay::cmdBack_Click()
 {
     // Unloading this window runs the close rule, which shows frmReferFriend;
     // the main window comes back and frmReferFriend is hidden again.
-    Program& program = program_;
+    ProgramWindows& program = program_;
     forms::ResumeNext([&program] { program.frmDisplay.unload(); },
                       [&program] { program.frmMain.show(); },
                       [&program] { program.frmReferFriend.hide(); });
@@ -142,7 +142,7 @@ void frmDisplay::mnuFileBack_Click()
 
 void frmDisplay::cmdExit_Click()
 {
-    Program& program = program_;
+    ProgramWindows& program = program_;
     forms::ResumeNext([&program] { program.frmDisplay.unload(); });
 }
 
@@ -153,7 +153,7 @@ void frmDisplay::mnuExit_Click()
 
 void frmDisplay::mnuAbout_Click()
 {
-    Program& program = program_;
+    ProgramWindows& program = program_;
     forms::ResumeNext([&program] { program.frmAbout.showModal(); });
 }
 

@@ -12,13 +12,13 @@
 
 #include <cstdint>
 
-struct Program;
+struct ProgramWindows;
 
 class frmDisplay : public forms::Form
 {
     Q_OBJECT
 public:
-    explicit frmDisplay(Program& program);
+    explicit frmDisplay(ProgramWindows& program);
 
     // Controls, from the bottom of the stacking order to the top.
     QPushButton* cmdBack;
@@ -67,5 +67,5 @@ private:
     void buildControls();
     void buildMenus();
 
-    Program& program_;
+    ProgramWindows& program_;
 };

@@ -2,7 +2,7 @@
 
 #include "BirthData.h"
 #include "KeyPressFilter.h"
-#include "Program.h"
+#include "ProgramWindows.h"
 #include "ResumeNext.h"
 #include "SignReadings.h"
 #include "SiteChrome.h"
@@ -88,7 +88,7 @@ private:
 
 } // namespace
 
-frmMain::frmMain(Program& program)
+frmMain::frmMain(ProgramWindows& program)
     : Form(Frame::FixedSingle, 7485, 5910, SkyBlue), program_(program)
 {
     buildControls();
@@ -257,7 +257,7 @@ void frmMain::cmdNext_Click()
     if (!valid)
         return;
 
-    Program& program = program_;
+    ProgramWindows& program = program_;
     const ListTexts date(cboYear, cboMonth, cboDate);
     forms::ResumeNext([&date] { modPlanetSign::FindDudizuSign(date); },
                       [&program] {
@@ -284,19 +284,19 @@ void frmMain::mnuFindPowerSign_Click()
 
 void frmMain::cmdExit_Click()
 {
-    Program& program = program_;
+    ProgramWindows& program = program_;
     forms::ResumeNext([&program] { program.frmMain.unload(); });
 }
 
 void frmMain::mnuExit_Click()
 {
-    Program& program = program_;
+    ProgramWindows& program = program_;
     forms::ResumeNext([&program] { program.frmMain.unload(); });
 }
 
 void frmMain::mnuAbout_Click()
 {
-    Program& program = program_;
+    ProgramWindows& program = program_;
     forms::ResumeNext([&program] { program.frmAbout.showModal(); });
 }
 

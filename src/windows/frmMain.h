@@ -11,13 +11,13 @@
 
 #include <cstdint>
 
-struct Program;
+struct ProgramWindows;
 
 class frmMain : public forms::Form
 {
     Q_OBJECT
 public:
-    explicit frmMain(Program& program);
+    explicit frmMain(ProgramWindows& program);
 
     // Controls, from the bottom of the stacking order to the top.
     QFrame* Frame2;
@@ -80,5 +80,5 @@ private:
     // Checks the name and the date; tells the user what is wrong and gives false.
     bool ValidateBirthData();
 
-    Program& program_;
+    ProgramWindows& program_;
 };

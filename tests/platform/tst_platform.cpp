@@ -1,12 +1,13 @@
 // The platform seams on disk: the settings file, one copy per user (the
 // lock in one process, then real processes of the built program on the
-// offscreen platform inherited from the test, message boxes logged to stderr by
-// TOLVANE_MESSAGE_LOG). Who holds the lock is read from /proc/locks, which
+// offscreen platform inherited from the test, built with message boxes logged
+// to stderr). Who holds the lock is read from /proc/locks, which
 // observes the lock without taking it, so the test never races the copies.
 // Every wait is short: a broken lock fails in seconds. And a start with no
 // display to open.
 
-#include "FileSettingsStore.h"
+#include "SettingCodec.h"
+#include "UserSettingsStore.h"
 #include "InstanceLock.h"
 
 #include <QProcess>
@@ -72,7 +73,7 @@ class tst_Platform : public QObject
     Q_OBJECT
     QTemporaryDir config_;
     const QString configDir_ = config_.filePath("config");
-    platform::FileSettingsStore store_; // in configDir_
+    platform::UserSettingsStore store_; // in configDir_
 
     // Starts the program, behind `command` if given, for the user of `runtimeDir`.
     QProcess* launch(const QString& runtimeDir, QStringList command = {})
@@ -81,7 +82,7 @@ class tst_Platform : public QObject
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
         env.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtimeDir);
         process->setProcessEnvironment(env);
-        command.append(QStringLiteral(TOLVANE_EXECUTABLE));
+        command.append(QStringLiteral(TOLVANE_LOGGED_EXECUTABLE));
         process->start(command.takeFirst(), command);
         return process;
     }
@@ -90,7 +91,7 @@ private Q_SLOTS:
     void initTestCase()
     {
         qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir_));
-        qputenv("TOLVANE_MESSAGE_LOG", "1");
+        
     }
     void init() { QVERIFY(QDir(configDir_).removeRecursively()); }
     void cleanup()
@@ -102,48 +103,45 @@ private Q_SLOTS:
         }
     }
 
-    void settingsWriteReplacesFileWhole()
+    // What the store reads from a file in its place: one the earlier hand-written
+    // store wrote (UTF-8 keys, control characters escaped as %XX), and one it
+    // wrote itself holding every character a shifted date can hold.
+    void settingsFile_data()
     {
-        // UTF-8, with the control character 0x8D escaped.
-        const QByteArray written(
-            "[Settings]\n\xE2\x84\xA2\xC3\x8A\xC3\x87\xC2\xB6\xC3\x89\xC2\xBE"
-            "\xC3\x84\xC3\x83=%8D\xE2\x80\x9E%8D\xE2\x80\x9E\xE2\x80\xA0\xC5\xBD"
-            "%8D%8D\n");
-        QVERIFY(store_.write(App, Section, Key, Date));
-        // The next write arrives under the name in one step: a reader that opened
-        // the old file still sees it complete, and no temporary file stays behind.
+        QTest::addColumn<QByteArray>("earlierFile");
+        QTest::addColumn<QString>("value");
+        QTest::newRow("written by the earlier store")
+            << QByteArray("[Settings]\n\xE2\x84\xA2\xC3\x8A\xC3\x87\xC2\xB6\xC3\x89\xC2\xBE"
+                          "\xC3\x84\xC3\x83=%8D\xE2\x80\x9E%8D\xE2\x80\x9E\xE2\x80\xA0\xC5\xBD"
+                          "%8D%8D\n")
+            << Date;
+        QString everyShifted;
+        for (int byte = 85; byte < 256; ++byte)
+            everyShifted += QChar(char16_t(codepage1252::toUnicode(uchar(byte))));
+        QTest::newRow("every shifted character") << QByteArray() << everyShifted;
+    }
+    void settingsFile()
+    {
+        QFETCH(QByteArray, earlierFile);
+        QFETCH(QString, value);
+        QVERIFY(QDir().mkpath(configDir_));
+        if (!earlierFile.isEmpty()) {
+            QFile file(configDir_ + "/tolvane.ini");
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlierFile) == earlierFile.size());
+        } else {
+            QVERIFY(store_.write(App, Section, Key, value));
+        }
+        QCOMPARE(platform::UserSettingsStore().read(App, Section, Key), value);
+        // A write replaces the file in one step: a reader that opened the old
+        // file still sees it whole, and no temporary file stays behind.
         QFile old(configDir_ + "/tolvane.ini");
         QVERIFY(old.open(QIODevice::ReadOnly));
+        const QByteArray before = old.peek(1 << 16);
         QVERIFY(store_.write(App, Section, Key, "new"));
-        QCOMPARE(old.readAll(), written);
+        QCOMPARE(old.readAll(), before);
+        QCOMPARE(store_.read(App, Section, Key), QStringLiteral("new"));
         QCOMPARE(QDir(configDir_).entryList(QDir::Files | QDir::Hidden),
                  QStringList{"tolvane.ini"});
-    }
-
-    void damagedSettingsFile_data()
-    {
-        QTest::addColumn<bool>("inFolderPlace"); // the file stands where the folder belongs
-        QTest::addColumn<QByteArray>("content");
-        QTest::addColumn<bool>("writes");
-        QTest::newRow("binary") << false << QByteArray("\x00\xFF[S\n=\x01\x80\xC3", 9) << true;
-        QTest::newRow("over a megabyte") << false << QByteArray(1024 * 1024 + 1, ';') << false;
-        QTest::newRow("file in the folder's place") << true << QByteArray("[Settings]\n") << false;
-    }
-    void damagedSettingsFile()
-    {
-        // Reads give "", and a write either replaces the file or leaves it as it was.
-        QFETCH(bool, inFolderPlace);
-        QFETCH(QByteArray, content);
-        QFETCH(bool, writes);
-        const QString path = inFolderPlace ? configDir_ : configDir_ + "/tolvane.ini";
-        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size() &&
-                file.flush());
-        QCOMPARE(store_.read(App, Section, Key), QString());
-        QCOMPARE(store_.write(App, Section, Key, Date), writes);
-        QCOMPARE(store_.read(App, Section, Key), writes ? Date : QString());
-        QCOMPARE(QFileInfo(path).size() == content.size(), !writes);
     }
 
     // Every InstanceLock opens the lock file anew, and flock locks belong to the

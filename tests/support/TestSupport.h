@@ -33,7 +33,7 @@ protected:
     std::unique_ptr<TestProgram> tp;
     // Shows `slot` of `tp`, made first when there is none, and waits until it is
     // active; the test fails if it never gets there.
-    template <class Window> Window& open(forms::FormSlot Program::*slot)
+    template <class Window> Window& open(forms::FormSlot ProgramWindows::*slot)
     {
         if (!tp)
             tp = std::make_unique<TestProgram>();

@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QTest>
 
-using Slot = forms::FormSlot Program::*;
+using Slot = forms::FormSlot ProgramWindows::*;
 Q_DECLARE_METATYPE(Slot)
 
 namespace

@@ -1,15 +1,15 @@
 #pragma once
-// The program's windows and services, handed to every window.
+// The program's four windows and the services they use, handed to every window.
 
 #include "FormSlot.h"
 #include "Services.h"
 
 #include <functional>
 
-struct Program {
-    explicit Program(platform::Services& services) : services(services) {}
-    Program(const Program&) = delete;
-    Program& operator=(const Program&) = delete;
+struct ProgramWindows {
+    explicit ProgramWindows(platform::Services& services) : services(services) {}
+    ProgramWindows(const ProgramWindows&) = delete;
+    ProgramWindows& operator=(const ProgramWindows&) = delete;
 
     platform::Services& services;
     forms::FormCollection forms;

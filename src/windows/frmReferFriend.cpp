@@ -2,7 +2,7 @@
 
 #include "Controls.h"
 #include "KeyPressFilter.h"
-#include "Program.h"
+#include "ProgramWindows.h"
 #include "ProgramIcon.h"
 #include "WindowTexts.h"
 #include "modHelp.h"
@@ -50,7 +50,7 @@ const QStringList& frmReferFriend::Appeals()
     return appeals;
 }
 
-frmReferFriend::frmReferFriend(Program& program)
+frmReferFriend::frmReferFriend(ProgramWindows& program)
     : Form(Frame::FixedSingle, 11115, 4725, White), program_(program)
 {
     using forms::FontStyle;

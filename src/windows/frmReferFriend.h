@@ -17,7 +17,7 @@
 
 #include <cstdint>
 
-struct Program;
+struct ProgramWindows;
 
 namespace forms
 {
@@ -28,7 +28,7 @@ class frmReferFriend : public forms::Form
 {
     Q_OBJECT
 public:
-    explicit frmReferFriend(Program& program);
+    explicit frmReferFriend(ProgramWindows& program);
 
     // The appeals of Label2, one of which Form_Load picks at random.
     static const QStringList& Appeals();
@@ -87,5 +87,5 @@ private:
     void leaveBox(QLineEdit* box, const QString& placeholder);
     void refuseBlank(QWidget* box, std::int16_t& KeyAscii);
 
-    Program& program_;
+    ProgramWindows& program_;
 };
