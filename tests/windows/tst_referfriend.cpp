@@ -1,0 +1,117 @@
+// The refer-a-friend window: appeal, placeholders, e-mail checks, referral, links.
+
+#include "TestSupport.h"
+#include "frmReferFriend.h"
+
+#include <QApplication>
+#include <QTest>
+
+using platform::MessageBoxes;
+
+class tst_ReferFriend : public WindowTest
+{
+    Q_OBJECT
+    frmReferFriend* w = nullptr;
+
+private Q_SLOTS:
+    // One visit: the appeal drawn, one box's placeholder, the links, and the way out.
+    void visit_data()
+    {
+        QTest::addColumn<int>("box"); // in the order of the placeholders below
+        QTest::addColumn<float>("r");
+        QTest::addColumn<int>("appeal");
+        QTest::newRow("txtName, r below 1/4") << 0 << 0.2499f << 0;
+        QTest::newRow("txtEmail, r 1/4") << 1 << 0.25f << 1;
+        QTest::newRow("txtMessage, r 1/2") << 2 << 0.5f << 2;
+        QTest::newRow("txtFriendName, r below 1") << 3 << 0.99999994f << 3;
+        QTest::newRow("txtFriendEmail, r 0") << 4 << 0.0f << 0;
+        QTest::newRow("txtName, r 1") << 0 << 1.0f << 3;
+        QTest::newRow("txtEmail, r below 0") << 1 << -0.5f << 0;
+    }
+    void visit()
+    {
+        QFETCH(int, box);
+        QFETCH(float, r);
+        const QString placeholder = QStringList{"Your Name", "Your Email Address", "Your Message",
+                                                "Friend's Name", "Friend's Email Address"}[box];
+        tp = std::make_unique<TestProgram>(); // open() uses it
+        tp->fakes.random.queued = {r, 0.75f};
+        w = &open<frmReferFriend>(&Program::frmReferFriend);
+        QVERIFY(w->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QWidget* target = QList<QWidget*>{w->txtName, w->txtEmail, w->txtMessage, w->txtFriendName,
+                                          w->txtFriendEmail}[box];
+        const char* text = box == 2 ? "plainText" : "text";
+        const auto shows = [&] { return target->property(text).toString(); };
+        // Entering empties the placeholder (blanks around it too); leaving a blank box
+        // puts it back. Typing below shows that entering emptied the box.
+        target->setProperty(text, " " + placeholder + " ");
+        target->setFocus(Qt::MouseFocusReason);
+        w->cmdClose->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(shows(), placeholder);
+        // The e-mail boxes refuse a typed blank, say why and keep the focus.
+        const bool email = box == 1 || box == 4;
+        target->setFocus(Qt::MouseFocusReason);
+        QTest::keyClicks(target, QStringLiteral("a b"));
+        QCOMPARE(QApplication::focusWidget(), target);
+        QCOMPARE(tp->fakes.messages.texts(),
+                 QStringList(email, "Email Address Cannot Contain Space"));
+        QVERIFY(!email || tp->fakes.messages.shown[0].icon == MessageBoxes::Icon::Critical);
+        // Leaving keeps what was typed.
+        w->cmdClose->setFocus(Qt::MouseFocusReason);
+        QCOMPARE(shows(), email ? "ab" : "a b");
+
+        // Check1 opens the home page and unchecks itself, so each click opens it.
+        for (QWidget* link : QList<QWidget*>{w->Check1, w->Check1, w->lblGoToHome})
+            QTest::mouseClick(link, Qt::LeftButton);
+        const QString home = QStringLiteral("http://www.sorrelwick.com");
+        QCOMPARE(tp->fakes.browser.opened, QStringList(2, home) << home + "/sorrelwicksoftwares");
+
+        QTEST(int(frmReferFriend::Appeals().indexOf(w->Label2->caption())), "appeal");
+
+        // The close box and cmdClose take turns; either ends the program.
+        box % 2 ? w->cmdClose->click() : (void)w->close();
+        QVERIFY(tp->fakes.exit.ends >= 1);
+        QCOMPARE(tp->program.forms.count(), 0);
+    }
+
+    void submit_data()
+    {
+        // name, email, message, friend's name, friend's email
+        QTest::addColumn<QStringList>("texts");
+        QTest::addColumn<QStringList>("expected"); // the message shown, or the address opened
+        const auto row = [](const char* name, const QStringList& texts, const QString& expected) {
+            QTest::newRow(name) << texts << QStringList{expected};
+        };
+        const QString proper = "Please Enter Proper Email Address";
+        // The e-mail checks come first, then the first box left as it was wins.
+        row("equal trimmed", {"", " a", "", "", "a "}, "Please Enter Distinct Email Addresses");
+        row("no @", {"", "a.b", "", "", "x@y.z"}, proper);
+        row("no .", {"A", "a@b.c", "m", "B", "x@yz"}, proper);
+        row("name", {" Your Name ", "a@b.c", "", "", "x@y.z"}, "Please Enter Your Name");
+        row("message", {"A", "a@b.c", "  ", "", "x@y.z"}, "Please Enter Your Message");
+        row("friend", {"A", "a@b.c", "\t", "Friend's Name", "x@y.z"},
+            "Please Enter Your Friend's Name");
+        // The texts go out trimmed of blanks, otherwise as typed; the untouched message
+        // keeps its line break.
+        row("full form", {" Ann \"Lee\" & 50% #1", "a@b.c", QString(), "Bob", "b@x.net "},
+            "http://www.sorrelwick.com/quib-refer-a-friend.php?taf1=Ann \"Lee\" & 50% #1&taf2=a@b.c"
+            "&taf3=Your Message\r\n&taf4=Bob&taf5=b@x.net&taf6=http://tolvane.sorrelwick.com/");
+    }
+    void submit()
+    {
+        QFETCH(QStringList, texts);
+        w = &open<frmReferFriend>(&Program::frmReferFriend);
+        const QList<QLineEdit*> boxes{w->txtName, w->txtEmail, nullptr, w->txtFriendName,
+                                      w->txtFriendEmail};
+        for (int box : {0, 1, 3, 4})
+            boxes[box]->setText(texts[box]);
+        if (!texts[2].isNull())
+            w->setMessageText(texts[2]);
+        QTest::mouseClick(w->cmdSubmit, Qt::LeftButton);
+        QTEST(tp->fakes.messages.texts() + tp->fakes.browser.opened, "expected");
+        QCOMPARE(w->Refer.ReferUrl, tp->fakes.browser.opened.value(0));
+    }
+};
+
+QTEST_MAIN(tst_ReferFriend)
+#include "tst_referfriend.moc"
