@@ -58,10 +58,6 @@ protected:
 private:
     friend class FormSlot;
 
-    // Moves the link labels behind the window's other controls in the Tab
-    // order, top to bottom, so that the order the window defines stays as it is.
-    void placeLinksLast();
-
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
     QPointer<QPushButton> defaultButton_;

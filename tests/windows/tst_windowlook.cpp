@@ -40,15 +40,19 @@ QString callName(QAccessibleInterface* node)
 }
 
 // Every window and focusable control has a name, a link the text it shows;
-// `read` gets the controls a reader can reach, in the order met.
+// `read` gets the controls and links a reader can reach, in the order met. Each
+// of those links is pressed through its press action.
 void walk(QAccessibleInterface* node, QStringList& read)
 {
     const QString name = node->text(QAccessible::Name);
+    const bool link = node->role() == QAccessible::Link;
     QVERIFY(!name.isEmpty() || !node->state().focusable);
-    if (node->role() == QAccessible::Link)
+    if (link)
         QCOMPARE(name, static_cast<QLabel*>(node->object())->text());
-    if (node->state().focusable && !node->state().invisible)
+    if ((node->state().focusable || link) && !node->state().invisible)
         read << callName(node);
+    if (link && !node->state().invisible)
+        node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     for (int i = 0; node->role() != QAccessible::ComboBox && i < node->childCount(); ++i)
         walk(node->child(i), read);
 }
@@ -70,23 +74,23 @@ class tst_WindowLook : public WindowTest
     Q_OBJECT
 
     // Per window: the Tab order (the focus chain from the control that has the
-    // focus at first), and the order in which a reader meets the controls.
+    // focus at first), and the order in which a reader meets the controls and
+    // links.
     static void addWindows()
     {
         QTest::addColumn<Slot>("slot");
         QTest::addColumn<QString>("tabs");
         QTest::addColumn<QString>("read");
         const QString find = "Find My Zorivi Astrology Sign", box = "Your email address|Friend's ";
-        QTest::newRow("main") << &Program::frmMain
-                              << "Name|Date|Month|Year|" + find + "|Exit|link|link"
+        QTest::newRow("main") << &Program::frmMain << "Name|Date|Month|Year|" + find + "|Exit"
                               << "link|Name|Date|Month|Year|" + find + "|link|Exit";
-        QTest::newRow("result") << &Program::frmDisplay << "Exit|Back|link|link"
+        QTest::newRow("result") << &Program::frmDisplay << "Exit|Back"
                                 << "link|Exit|Back|link";
-        QTest::newRow("about") << &Program::frmAbout << "OK|link|link"
+        QTest::newRow("about") << &Program::frmAbout << "OK"
                                << "link|link|OK";
         QTest::newRow("refer") << &Program::frmReferFriend
                                << "Exit|check|Your name|Refer A Friend Now|" + box +
-                                      "email address|Friend's name|Message|link"
+                                      "email address|Friend's name|Message"
                                << "check|link|Exit|Your name|" + box +
                                       "name|Friend's email address|Refer A Friend Now|Message";
     }
@@ -104,19 +108,12 @@ private Q_SLOTS:
         QStringList inTree;
         walk(root, inTree);
         QCOMPARE(inTree.join('|'), read);
-        // Tab goes round every control once, links last; Enter or Space opens a link, as its press
-        // action does.
+        QCOMPARE(tp->fakes.browser.opened.size(), read.count("link"));
+        // Tab goes round the controls once, links never.
         QStringList tabbed;
-        for (QWidget* control : tabChain(QApplication::focusWidget())) {
-            auto* node = QAccessible::queryAccessibleInterface(control);
-            tabbed << callName(node);
-            if (node->role() == QAccessible::Link) {
-                QTest::keyClick(control, tabbed.size() % 2 ? Qt::Key_Return : Qt::Key_Space);
-                node->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
-            }
-        }
+        for (QWidget* control : tabChain(QApplication::focusWidget()))
+            tabbed << callName(QAccessible::queryAccessibleInterface(control));
         QCOMPARE(tabbed.join('|'), tabs);
-        QCOMPARE(tp->fakes.browser.opened.size(), 2 * tabs.count("link"));
     }
 
     // Under a dark theme a text keeps the colours its window gives it, or takes

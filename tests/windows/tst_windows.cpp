@@ -137,7 +137,8 @@ private Q_SLOTS:
                     "frmMain|cmdExit|exit;frmMain|mnuExit|exit;"
                     "frmMain|close box|exit;frmDisplay|Esc|exit;frmDisplay|Return|exit;"
                     "frmDisplay|Tab, Return|back;frmDisplay|Alt+B|back;frmDisplay|Alt+E|exit;"
-                    "frmDisplay|mnuExit|exit;frmDisplay|close box|exit")
+                    "frmDisplay|mnuExit|exit;frmDisplay|close box|exit;"
+                    "frmDisplay|Tab, Tab, Return|exit")
                 .split(';');
         const QStringList links =
             QString("Label61|http://www.sorrelwick.com;"
