@@ -110,11 +110,23 @@ void Form::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void Form::showEvent(QShowEvent* event)
+{
+    // A window hidden again before the window system activated it is activated
+    // while hidden, and Qt then takes its focus control for gone and moves the
+    // focus on to the next one. Shown again, it has the focus where it left it.
+    if (!event->spontaneous() && focusWhenHidden_)
+        focusWhenHidden_->setFocus();
+    QWidget::showEvent(event);
+}
+
 void Form::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        Q_EMIT hidden();
+    if (event->spontaneous())
+        return;
+    focusWhenHidden_ = focusWidget();
+    Q_EMIT hidden();
 }
 
 } // namespace forms

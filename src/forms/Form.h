@@ -53,6 +53,7 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
@@ -64,6 +65,8 @@ private:
     QPointer<QPushButton> cancelButton_;
     FormSlot* slot_ = nullptr;
     bool loadingHidden_ = false;
+    // The control that had the focus when the window was last hidden.
+    QPointer<QWidget> focusWhenHidden_;
 };
 
 } // namespace forms

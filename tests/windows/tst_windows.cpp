@@ -207,7 +207,11 @@ private Q_SLOTS:
         if (outcome == "back") {
             QPointer<forms::Form> hidden = &p.frmReferFriend.form();
             const qsizetype seeds = tp->fakes.random.seeds.size();
+            // Hidden by Back before it was activated, it still opens on Exit.
+            QVERIFY(QTest::qWaitForWindowActive(w));
             w->cmdExit->click();
+            QTRY_COMPARE(QApplication::focusWidget(),
+                         p.frmReferFriend.as<frmReferFriend>().cmdClose);
             QVERIFY(&p.frmReferFriend.form() == hidden && tp->fakes.random.seeds.size() == seeds);
         }
         if (outcome == "exit" || outcome == "back") {
