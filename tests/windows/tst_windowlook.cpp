@@ -30,13 +30,16 @@ Shown shownColours(QWidget* w)
             p.color(QPalette::Window)};
 }
 
-// How a reader calls a control; links and the check box by their kind.
+// How a reader calls a control: links and the check box by their kind, a list
+// by the caption that labels it and its entry.
 QString callName(QAccessibleInterface* node)
 {
     const QAccessible::Role role = node->role();
-    return role == QAccessible::Link       ? "link"
-           : role == QAccessible::CheckBox ? "check"
-                                           : node->text(QAccessible::Name);
+    QString name = node->text(QAccessible::Name);
+    for (const auto& [label, relation] : node->relations(QAccessible::Label))
+        if (role == QAccessible::ComboBox)
+            name.prepend(label->text(QAccessible::Name) + ' ');
+    return role == QAccessible::Link ? "link" : role == QAccessible::CheckBox ? "check" : name;
 }
 
 // Every window and focusable control has a name, a link the text it shows;
@@ -74,16 +77,17 @@ class tst_WindowLook : public WindowTest
     Q_OBJECT
 
     // Per window: the Tab order (the focus chain from the control that has the
-    // focus at first), and the order in which a reader meets the controls and
-    // links.
+    // focus at first, a list after Down), and the order in which a reader meets
+    // the controls and links.
     static void addWindows()
     {
         QTest::addColumn<Slot>("slot");
         QTest::addColumn<QString>("tabs");
         QTest::addColumn<QString>("read");
         const QString find = "Find My Zorivi Astrology Sign", box = "Your email address|Friend's ";
-        QTest::newRow("main") << &Program::frmMain << "Name|Date|Month|Year|" + find + "|Exit"
-                              << "link|Name|Date|Month|Year|" + find + "|link|Exit";
+        QTest::newRow("main") << &Program::frmMain
+                              << "Name|Date 2|Month February|Year 1901|" + find + "|Exit"
+                              << "link|Name|Date 1|Month January|Year 1900|" + find + "|link|Exit";
         QTest::newRow("result") << &Program::frmDisplay << "Exit|Back"
                                 << "link|Exit|Back|link";
         QTest::newRow("about") << &Program::frmAbout << "OK"
@@ -109,10 +113,22 @@ private Q_SLOTS:
         walk(root, inTree);
         QCOMPARE(inTree.join('|'), read);
         QCOMPARE(tp->fakes.browser.opened.size(), read.count("link"));
-        // Tab goes round the controls once, links never.
+        // Tab goes round the controls once, links never. Down changes a list's
+        // name and its text, which readers take the entry from: selected, as
+        // painted with the focus.
         QStringList tabbed;
-        for (QWidget* control : tabChain(QApplication::focusWidget()))
-            tabbed << callName(QAccessible::queryAccessibleInterface(control));
+        for (QWidget* control : tabChain(QApplication::focusWidget())) {
+            QAccessibleInterface* node = QAccessible::queryAccessibleInterface(control);
+            if (qobject_cast<QComboBox*>(control)) {
+                control->setFocus(Qt::TabFocusReason);
+                QTest::keyClick(control, Qt::Key_Down);
+                int start = -1, end = -1;
+                QVERIFY(node->textInterface());
+                node->textInterface()->selection(0, &start, &end);
+                QCOMPARE(node->textInterface()->text(start, end), node->text(QAccessible::Name));
+            }
+            tabbed << callName(node);
+        }
         QCOMPARE(tabbed.join('|'), tabs);
     }
 
