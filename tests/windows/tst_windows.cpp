@@ -12,6 +12,7 @@
 #include "frmReferFriend.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -176,6 +177,12 @@ private Q_SLOTS:
             QCOMPARE(display().lblDudizuSign->caption(), "Taurus");
             const std::string_view reading = GetSignReading("Taurus").value_or("");
             QCOMPARE(display().lblSignDesc->caption(), QString::fromUtf8(reading));
+            // A reader hears both as the window opens, the focus staying on Exit.
+            const QString told =
+                QAccessible::queryAccessibleInterface(&display())->text(QAccessible::Description);
+            QVERIFY2(told.contains("Taurus. " + display().lblSignDesc->caption()),
+                     qPrintable(told));
+            QCOMPARE(QApplication::focusWidget(), display().cmdExit);
         }
         QWidget* target = fromResult ? static_cast<QWidget*>(&display()) : w;
         QObject* control = fromResult ? controls(display()).value(act) : controls(*w).value(act);
