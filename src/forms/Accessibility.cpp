@@ -76,18 +76,35 @@ private:
     Label* label() const { return static_cast<Label*>(widget()); }
 };
 
-// On Linux Qt names a drop-down list after its current entry and leaves the
-// name given to it unused; here the name is the list's own, the current entry
-// its value, and the open list its one child.
-class ListInterface : public QAccessibleWidget
+// A drop-down list is named after its current entry, which is also its value
+// and its read-only text, selected while the list has the focus, as it is
+// painted then. Its caption comes in through the caption label's buddy (the
+// labelled-by relation). Qt 6.4 offers a list's entry over AT-SPI only as its
+// name, which screen readers do not speak for a list: they read the entry from
+// the list's selection, which Qt 6.4 does not offer, or from its text. A new
+// entry goes out as text put in, which readers speak when it is selected; a
+// removal sent before it would be spoken as "selection deleted". The open list
+// is the list's one child.
+class ListInterface : public QAccessibleWidget, public QAccessibleTextInterface
 {
 public:
-    explicit ListInterface(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    explicit ListInterface(QComboBox* list) : QAccessibleWidget(list, QAccessible::ComboBox)
+    {
+        QObject::connect(list, &QComboBox::currentTextChanged, list, [list](const QString& entry) {
+            QAccessibleTextInsertEvent update(list, 0, entry);
+            QAccessible::updateAccessibility(&update);
+        });
+    }
 
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text kind) const override
     {
-        if (kind == QAccessible::Value ||
-            (kind == QAccessible::Name && list()->accessibleName().isEmpty()))
+        if (kind == QAccessible::Name || kind == QAccessible::Value)
             return list()->currentText();
         return QAccessibleWidget::text(kind);
     }
@@ -106,6 +123,7 @@ public:
         state.expandable = true;
         state.expanded = list()->view()->isVisible();
         state.collapsed = !state.expanded;
+        state.readOnly = true;
         return state;
     }
     QStringList actionNames() const override
@@ -121,6 +139,33 @@ public:
         else
             list()->showPopup();
     }
+
+    // The text: the entry, whole.
+    QString text(int start, int end) const override
+    {
+        return list()->currentText().mid(start, end - start);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    int selectionCount() const override { return list()->hasFocus() ? 1 : 0; }
+    void selection(int index, int* start, int* end) const override
+    {
+        *start = 0;
+        *end = index < selectionCount() ? characterCount() : 0;
+    }
+    int cursorPosition() const override { return 0; }
+    QRect characterRect(int) const override { return {}; }
+    int offsetAtPoint(const QPoint&) const override { return -1; }
+    QString attributes(int offset, int* start, int* end) const override
+    {
+        *start = *end = offset;
+        return {};
+    }
+    // Read-only: the entry changes only by choosing another one.
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    void setCursorPosition(int) override {}
+    void scrollToSubstring(int, int) override {}
 
 private:
     QComboBox* list() const { return static_cast<QComboBox*>(widget()); }

@@ -3,7 +3,6 @@
 #include "Accessibility.h"
 #include "Appearance.h"
 #include "FormSlot.h"
-#include "Label.h"
 #include "ProgramIcon.h"
 #include "Twips.h"
 
@@ -12,8 +11,6 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QVBoxLayout>
-
-#include <algorithm>
 
 namespace forms
 {
@@ -60,28 +57,6 @@ QMenuBar* Form::menuBar()
         static_cast<QVBoxLayout*>(layout())->setMenuBar(menuBar_);
     }
     return menuBar_;
-}
-
-void Form::placeLinksLast()
-{
-    QList<Label*> links = findChildren<Label*>();
-    links.removeIf([](const Label* label) { return !label->isLink(); });
-    std::stable_sort(links.begin(), links.end(), [this](const Label* a, const Label* b) {
-        const QPoint pa = a->mapTo(this, QPoint()), pb = b->mapTo(this, QPoint());
-        return std::pair(pa.y(), pa.x()) < std::pair(pb.y(), pb.x());
-    });
-    // The last control that Tab reaches before coming back to where it started.
-    QWidget* start = focusWidget() ? focusWidget() : this;
-    QWidget* last = start;
-    for (QWidget* w = start->nextInFocusChain(); w != start; w = w->nextInFocusChain()) {
-        const auto* label = qobject_cast<const Label*>(w);
-        if ((w->focusPolicy() & Qt::TabFocus) && !(label && label->isLink()))
-            last = w;
-    }
-    for (Label* link : links) {
-        setTabOrder(last, link);
-        last = link;
-    }
 }
 
 bool Form::unload()
@@ -135,11 +110,23 @@ void Form::keyPressEvent(QKeyEvent* event)
     QWidget::keyPressEvent(event);
 }
 
+void Form::showEvent(QShowEvent* event)
+{
+    // A window hidden again before the window system activated it is activated
+    // while hidden, and Qt then takes its focus control for gone and moves the
+    // focus on to the next one. Shown again, it has the focus where it left it.
+    if (!event->spontaneous() && focusWhenHidden_)
+        focusWhenHidden_->setFocus();
+    QWidget::showEvent(event);
+}
+
 void Form::hideEvent(QHideEvent* event)
 {
     QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        Q_EMIT hidden();
+    if (event->spontaneous())
+        return;
+    focusWhenHidden_ = focusWidget();
+    Q_EMIT hidden();
 }
 
 } // namespace forms

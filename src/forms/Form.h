@@ -53,14 +53,11 @@ protected:
 
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
 
 private:
     friend class FormSlot;
-
-    // Moves the link labels behind the window's other controls in the Tab
-    // order, top to bottom, so that the order the window defines stays as it is.
-    void placeLinksLast();
 
     QWidget* client_;
     QMenuBar* menuBar_ = nullptr;
@@ -68,6 +65,8 @@ private:
     QPointer<QPushButton> cancelButton_;
     FormSlot* slot_ = nullptr;
     bool loadingHidden_ = false;
+    // The control that had the focus when the window was last hidden.
+    QPointer<QWidget> focusWhenHidden_;
 };
 
 } // namespace forms

@@ -52,7 +52,6 @@ void FormSlot::load(bool hidden)
     form_ = created.release();
     form_->slot_ = this;
     collection_.slots_.append(this);
-    form_->placeLinksLast();
     centreOnScreen(form_);
     form_->loadingHidden_ = hidden;
     form_->Form_Load();

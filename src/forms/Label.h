@@ -1,8 +1,9 @@
 #pragma once
 // A label whose caption follows the access-letter convention ("&x" underlines
 // x, "&&" shows one "&"), that can be clicked like a link, and that either
-// wraps its text within a fixed size or fits its size to the text. A link is
-// also reached with Tab and pressed with Enter or Space.
+// wraps its text within a fixed size or fits its size to the text. Like any
+// label, a link takes no keyboard focus; assistive tools press it through its
+// accessible press action.
 
 #include <QLabel>
 
@@ -21,14 +22,14 @@ public:
     QString caption() const { return caption_; }
     void setCaption(const QString& caption);
 
-    // Makes the label a link: pointing hand, clicked() on a mouse click or on
-    // Enter or Space while it has the focus, the link role for assistive tools.
+    // Makes the label a link: pointing hand, clicked() on a mouse click, the
+    // link role for assistive tools.
     void makeLink();
     bool isLink() const { return link_; }
     // A link emits clicked(), as a click on it does.
     void press();
     // True when a later sibling hides the whole label (the offers of a strip
-    // lie on top of each other). A covered link takes no focus.
+    // lie on top of each other).
     bool isCovered() const;
 
 Q_SIGNALS:
@@ -36,19 +37,10 @@ Q_SIGNALS:
 
 protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
-    bool event(QEvent* event) override;
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
 
 private:
-    // Runs a QLabel step with the focus policy hidden from it (see Label.cpp).
-    template <class Step> void withoutFocusPolicy(Step step);
     void fitToText();
-    // Lets only the links that can be seen take the focus.
-    void updateSiblingLinks();
 
     QString caption_;
     Sizing sizing_;

@@ -73,7 +73,6 @@ void frmDisplay::buildControls()
         fraPowerSign, {3000, 1560, 1320, 210}, QStringLiteral("lblPowerSign"),
         forms::verdana(9, FontStyle::Bold), White, Label::Sizing::FitText, Centred);
 
-    setAccessibleDescription(QStringLiteral("Your Zorivi sign and its reading"));
     cmdBack->setAccessibleDescription(QStringLiteral("Back to the name and birth date"));
 
     // Only the two buttons take the focus, Exit first.
@@ -87,6 +86,17 @@ void frmDisplay::buildControls()
     connect(Label61, &Label::clicked, this, &frmDisplay::Label61_Click);
     connect(lblFullBrand, &Label::clicked, this, &frmDisplay::lblFullBrand_Click);
     connect(lblCobrand, &Label::clicked, this, &frmDisplay::lblCobrand_Click);
+}
+
+void frmDisplay::showEvent(QShowEvent* event)
+{
+    // A screen reader speaks the description of a window that opens, so the
+    // result is heard at once while the focus stays on Exit.
+    const QString sign = forms::displayText(lblDudizuSign->caption());
+    const QString reading = forms::displayText(lblSignDesc->caption());
+    setAccessibleDescription(
+        sign.isEmpty() ? reading : QStringLiteral("Your Zorivi sign is %1. %2").arg(sign, reading));
+    Form::showEvent(event);
 }
 
 void frmDisplay::buildMenus()

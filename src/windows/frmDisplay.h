@@ -63,6 +63,9 @@ public:
 
     void Form_Unload(std::int16_t& Cancel) override;
 
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void buildControls();
     void buildMenus();

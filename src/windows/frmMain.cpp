@@ -137,11 +137,12 @@ void frmMain::buildControls()
     lblCobrand =
         sitechrome::makeOffer(Frame5, {120, 160, 5745, 615}, windowtext::CoBrandOffer, LeftAligned);
 
-    // Names for assistive tools: the captions of the fields, as seen on the screen.
+    // For assistive tools the name box is named by its caption; a list is named
+    // by its entry and labelled by the caption above it.
     txtName->setAccessibleName(QStringLiteral("Name"));
-    cboDate->setAccessibleName(QStringLiteral("Date"));
-    cboMonth->setAccessibleName(QStringLiteral("Month"));
-    cboYear->setAccessibleName(QStringLiteral("Year"));
+    Label5->setBuddy(cboDate);
+    Label7->setBuddy(cboMonth);
+    Label6->setBuddy(cboYear);
     txtName->setAccessibleDescription(QStringLiteral("Your name, in letters"));
     cboDate->setAccessibleDescription(QStringLiteral("Day of birth"));
     cboMonth->setAccessibleDescription(QStringLiteral("Month of birth"));

@@ -12,6 +12,7 @@
 #include "frmReferFriend.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
@@ -137,7 +138,8 @@ private Q_SLOTS:
                     "frmMain|cmdExit|exit;frmMain|mnuExit|exit;"
                     "frmMain|close box|exit;frmDisplay|Esc|exit;frmDisplay|Return|exit;"
                     "frmDisplay|Tab, Return|back;frmDisplay|Alt+B|back;frmDisplay|Alt+E|exit;"
-                    "frmDisplay|mnuExit|exit;frmDisplay|close box|exit")
+                    "frmDisplay|mnuExit|exit;frmDisplay|close box|exit;"
+                    "frmDisplay|Tab, Tab, Return|exit")
                 .split(';');
         const QStringList links =
             QString("Label61|http://www.sorrelwick.com;"
@@ -175,6 +177,12 @@ private Q_SLOTS:
             QCOMPARE(display().lblDudizuSign->caption(), "Taurus");
             const std::string_view reading = GetSignReading("Taurus").value_or("");
             QCOMPARE(display().lblSignDesc->caption(), QString::fromUtf8(reading));
+            // A reader hears both as the window opens, the focus staying on Exit.
+            const QString told =
+                QAccessible::queryAccessibleInterface(&display())->text(QAccessible::Description);
+            QVERIFY2(told.contains("Taurus. " + display().lblSignDesc->caption()),
+                     qPrintable(told));
+            QCOMPARE(QApplication::focusWidget(), display().cmdExit);
         }
         QWidget* target = fromResult ? static_cast<QWidget*>(&display()) : w;
         QObject* control = fromResult ? controls(display()).value(act) : controls(*w).value(act);
@@ -206,7 +214,11 @@ private Q_SLOTS:
         if (outcome == "back") {
             QPointer<forms::Form> hidden = &p.frmReferFriend.form();
             const qsizetype seeds = tp->fakes.random.seeds.size();
+            // Hidden by Back before it was activated, it still opens on Exit.
+            QVERIFY(QTest::qWaitForWindowActive(w));
             w->cmdExit->click();
+            QTRY_COMPARE(QApplication::focusWidget(),
+                         p.frmReferFriend.as<frmReferFriend>().cmdClose);
             QVERIFY(&p.frmReferFriend.form() == hidden && tp->fakes.random.seeds.size() == seeds);
         }
         if (outcome == "exit" || outcome == "back") {
