@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -144,6 +145,37 @@ private Q_SLOTS:
         QCOMPARE(display().lblDudizuSign->caption(), sign);
         const std::string_view reading = GetSignReading(sign.toStdString()).value_or("?");
         QCOMPARE(display().lblSignDesc->caption(), QString::fromUtf8(reading));
+    }
+
+    // A search builds the result window anew; its buttons must hand the style
+    // the palettes of the last one, or each search adds button faces to the
+    // style's pixmap cache that no later window can use.
+    void buttonFacesRepeat()
+    {
+        struct Recorder : QProxyStyle {
+            mutable QList<qint64> palettes;
+            void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const override
+            {
+                if (element == CE_PushButton)
+                    palettes.append(option->palette.cacheKey());
+                QProxyStyle::drawControl(element, option, painter, widget);
+            }
+        } recorder;
+        QList<QList<qint64>> searches;
+        w->txtName->setText("ANN");
+        for (const QString date : {"1 May 1950", "2 May 1950"}) {
+            find(date);
+            QVERIFY(QTest::qWaitForWindowActive(&display()));
+            for (QPushButton* button : {display().cmdExit, display().cmdBack}) {
+                button->setStyle(&recorder);
+                button->grab();
+            }
+            searches << std::exchange(recorder.palettes, {});
+            display().cmdBack->click();
+            flushDeferredDeletes();
+        }
+        QCOMPARE(searches.last(), searches.first());
     }
 
     // A list with the focus shows its entry selected; an opened list shows its
