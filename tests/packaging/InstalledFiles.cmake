@@ -20,7 +20,10 @@ set(expected
     bin/tolvane
     share/applications/${ID}.desktop
     share/icons/hicolor/scalable/apps/${ID}.svg
-    share/metainfo/${ID}.metainfo.xml)
+    share/metainfo/${ID}.metainfo.xml
+    share/man/man1/tolvane.1.gz
+    share/doc/tolvane/copyright
+    share/doc/tolvane/changelog.gz)
 foreach(size IN LISTS sizes)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${ID}.png)
 endforeach()
