@@ -25,6 +25,8 @@ namespace
 
 bool checking = false;
 
+// Counted rather than compared with QImage's ==, so that a failure says how far
+// the picture is off: a few hundred pixels for a changed text, all for a new size.
 qsizetype differingPixels(const QImage& fresh, const QImage& kept)
 {
     if (fresh.size() != kept.size())
