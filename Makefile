@@ -30,6 +30,7 @@ check-windows: configure
 bench: build
 	@$(BUILD)/bench/bench_lookup
 	@$(BUILD)/bench/bench_interaction
+	@$(BUILD)/bench/bench_soak
 
 screenshots: build
 	@cmake --build $(BUILD) --target screenshots

@@ -6,10 +6,10 @@
 // thread's CPU time, which a busy machine does not inflate by preemption.
 
 #include "FakeServices.h"
+#include "FindAndBack.h"
 #include "Program.h"
 #include "SetUpProgram.h"
 #include "StartProgram.h"
-#include "frmDisplay.h"
 #include "frmMain.h"
 
 #include <QApplication>
@@ -26,20 +26,6 @@ namespace
 constexpr int Repetitions = 1000;
 // The first searches load fonts and code; they are run but not counted.
 constexpr int WarmUps = 10;
-
-// Runs pending events until `done` holds; false after five seconds.
-template <class Condition> bool settle(Condition done)
-{
-    QElapsedTimer limit;
-    limit.start();
-    do {
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QCoreApplication::processEvents();
-        if (done())
-            return true;
-    } while (limit.elapsed() < 5000);
-    return false;
-}
 
 double cpuMs()
 {
@@ -89,31 +75,16 @@ int main(int argc, char* argv[])
     SetUpProgram(program);
     StartProgram(program);
 
-    auto& main = program.frmMain.as<frmMain>();
-    main.txtName->setText(QStringLiteral("ADA"));
+    program.frmMain.as<frmMain>().txtName->setText(QStringLiteral("ADA"));
     std::vector<double> find, back, findCpu, backCpu;
     for (int i = 0; i < WarmUps + Repetitions; ++i) {
-        // A different date each time, so each search finds its own sign.
-        main.cboDate->setCurrentIndex(i % 28);
-        main.cboMonth->setCurrentIndex(i % 12);
-        main.cboYear->setCurrentIndex(i % main.cboYear->count());
-
+        bench::pickDate(program, i);
         Timing timer;
         timer.start();
-        main.cmdNext->click();
-        const bool shown = settle([&] {
-            return program.frmDisplay.isLoaded() && program.frmDisplay.form().isVisible() &&
-                   !program.frmDisplay.as<frmDisplay>().lblDudizuSign->text().isEmpty();
-        });
+        const bool shown = bench::find(program);
         const auto [findMs, findCpuMs] = timer.elapsed();
-
         timer.start();
-        program.frmDisplay.as<frmDisplay>().cmdBack->click();
-        const bool returned = settle([&] {
-            return main.isVisible() && !program.frmDisplay.isLoaded() &&
-                   !(program.frmReferFriend.isLoaded() &&
-                     program.frmReferFriend.form().isVisible());
-        });
+        const bool returned = bench::back(program);
         const auto [backMs, backCpuMs] = timer.elapsed();
         if (!shown || !returned) {
             std::fprintf(stderr, "bench_interaction: repetition %d did not reach its window\n", i);

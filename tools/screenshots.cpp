@@ -3,6 +3,9 @@
 // About window and the refer-a-friend window.
 //
 // Usage: tolvane_screenshots <output folder>
+//        tolvane_screenshots --check <folder>
+// With --check it writes nothing: it compares each window with the picture of
+// the same name in the folder, pixel by pixel, and fails when one differs.
 
 #include "FakeServices.h"
 #include "Program.h"
@@ -20,12 +23,42 @@
 namespace
 {
 
+bool checking = false;
+
+// Counted rather than compared with QImage's ==, so that a failure says how far
+// the picture is off: a few hundred pixels for a changed text, all for a new size.
+qsizetype differingPixels(const QImage& fresh, const QImage& kept)
+{
+    if (fresh.size() != kept.size())
+        return fresh.width() * fresh.height();
+    const QImage a = fresh.convertToFormat(QImage::Format_ARGB32);
+    const QImage b = kept.convertToFormat(QImage::Format_ARGB32);
+    qsizetype differ = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            differ += a.pixel(x, y) != b.pixel(x, y);
+    return differ;
+}
+
 bool save(forms::FormSlot& slot, const QDir& folder, const QString& fileName)
 {
     QWidget& window = slot.form();
     QCoreApplication::processEvents();
     const QString path = folder.filePath(fileName);
-    const bool saved = window.grab().save(path);
+    const QImage picture = window.grab().toImage();
+    if (checking) {
+        const QImage kept(path);
+        const qsizetype differ = differingPixels(picture, kept);
+        if (kept.isNull())
+            QTextStream(stderr) << QDir::toNativeSeparators(path)
+                                << " is missing; `make screenshots` draws it\n";
+        else if (differ)
+            QTextStream(stderr) << QDir::toNativeSeparators(path) << ": " << differ
+                                << " pixels differ from the window now; `make screenshots` "
+                                   "draws it anew\n";
+        return differ == 0;
+    }
+    const bool saved = picture.save(path);
     QTextStream(saved ? stdout : stderr)
         << (saved ? "wrote " : "could not write ") << QDir::toNativeSeparators(path) << '\n';
     return saved;
@@ -69,8 +102,9 @@ void fillResultWindow(Program& program)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("."));
-    if (!QDir().mkpath(folder.path())) {
+    checking = argc > 2 && QByteArray(argv[1]) == "--check";
+    const QDir folder(argc > 1 ? QString::fromLocal8Bit(argv[argc - 1]) : QStringLiteral("."));
+    if (!checking && !QDir().mkpath(folder.path())) {
         QTextStream(stderr) << "cannot create " << folder.path() << '\n';
         return 1;
     }

@@ -64,12 +64,6 @@ double relativeLuminance(const QColor& colour)
            0.0722 * LinearChannel[colour.blue()];
 }
 
-QColor readableOn(const QColor& background)
-{
-    const QColor black(0, 0, 0), white(255, 255, 255);
-    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
-}
-
 } // namespace
 
 QFont verdana(double points, FontStyle style)
@@ -110,6 +104,12 @@ void setTransparent(QWidget* widget)
 void setPointingHand(QWidget* widget)
 {
     widget->setCursor(Qt::PointingHandCursor);
+}
+
+QColor readableOn(const QColor& background)
+{
+    const QColor black(0, 0, 0), white(255, 255, 255);
+    return contrastRatio(black, background) >= contrastRatio(white, background) ? black : white;
 }
 
 double contrastRatio(const QColor& a, const QColor& b)

@@ -31,6 +31,9 @@ void setTransparent(QWidget* widget);
 // The pointing hand of a link.
 void setPointingHand(QWidget* widget);
 
+// Black or white, whichever reads better on `background`.
+QColor readableOn(const QColor& background);
+
 // The contrast ratio of two colours as the WCAG defines it, from 1 to 21.
 double contrastRatio(const QColor& a, const QColor& b);
 

@@ -1,5 +1,6 @@
 #include "Controls.h"
 
+#include "Button.h"
 #include "FlatList.h"
 
 namespace forms
@@ -26,7 +27,7 @@ QGroupBox* makeCaptionedPanel(QWidget* parent, Place place, const QString& capti
 QPushButton* makeButton(QWidget* parent, Place place, const QString& caption, const QFont& font,
                         const QColor& face)
 {
-    auto* button = placed(new QPushButton(caption, parent), place);
+    auto* button = placed(new Button(caption, parent), place);
     button->setFont(font);
     button->setAutoDefault(false);
     setButtonFace(button, face);

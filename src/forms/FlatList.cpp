@@ -1,8 +1,12 @@
 #include "FlatList.h"
 
+#include "Appearance.h"
+
+#include <QAbstractItemView>
 #include <QEvent>
 #include <QPainter>
 #include <QStyleOptionComboBox>
+#include <QStyledItemDelegate>
 #include <qdrawutil.h>
 
 namespace forms
@@ -25,10 +29,36 @@ void FlatList::changeEvent(QEvent* event)
     QComboBox::changeEvent(event);
 }
 
+QPalette FlatList::shownPalette() const
+{
+    QPalette colours = palette();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        colours.setColor(group, QPalette::HighlightedText,
+                         readableOn(colours.color(group, QPalette::Highlight)));
+    return colours;
+}
+
+void FlatList::showPopup()
+{
+    QAbstractItemView* rows = view(); // the first call builds the drop-down
+    if (!popupDressed_) {
+        // A plain item delegate paints the rows in the view's palette; Fusion's
+        // menu-like one resolves them against the menu's.
+        setItemDelegate(new QStyledItemDelegate(rows));
+        popupDressed_ = true;
+    }
+    // On every opening, as the desktop's palette may have changed since.
+    const QPalette colours = shownPalette();
+    rows->parentWidget()->setPalette(colours);
+    rows->setPalette(colours);
+    rows->setFont(font());
+    QComboBox::showPopup();
+}
+
 void FlatList::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    const QPalette& colours = palette();
+    const QPalette colours = shownPalette();
     const QColor face = colours.color(QPalette::Base);
     painter.fillRect(rect(), face);
     painter.setPen(face.darker(140));

@@ -9,6 +9,8 @@
 // It takes its font when it is built. QComboBox builds its drop-down (a list
 // view, its scroll bars and frame) at its first font change, long before
 // anyone opens it: half a megabyte and some milliseconds of every start-up.
+// The drop-down takes the list's colours and font when it opens: Fusion would
+// draw it as a menu, in the menu's colours.
 
 #include <QComboBox>
 
@@ -20,12 +22,19 @@ class FlatList : public QComboBox
 public:
     FlatList(QWidget* parent, const QFont& font);
 
+    void showPopup() override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
+    // The list's palette, with a selected text that reads on the selection
+    // whatever colour the desktop gives that.
+    QPalette shownPalette() const;
+
     bool building_ = true;
+    bool popupDressed_ = false;
 };
 
 } // namespace forms

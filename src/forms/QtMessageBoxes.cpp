@@ -34,7 +34,9 @@ platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon ic
 {
     // A box belongs to the window that raised it: it is centred on that window
     // and stacked above it, above a window that stays on top too, or a window
-    // manager may hide it under that window. Without one it is centred on the screen.
+    // manager may hide it under that window. Without one it is centred on the
+    // screen and stays on top itself: a window of another program, or of the
+    // copy already running, may stay on top and would otherwise cover it.
     QWidget* owner = windowRaisingBox();
     QMessageBox box(icon == Icon::Critical ? QMessageBox::Critical : QMessageBox::Information,
                     title, text, QMessageBox::NoButton, owner);
@@ -47,7 +49,7 @@ platform::MessageBoxes::Answer QtMessageBoxes::show(const QString& text, Icon ic
         box.setDefaultButton(QMessageBox::Ok);
     }
     // After the buttons, which set the box's window flags anew.
-    if (owner && owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+    if (!owner || owner->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
         box.setWindowFlag(Qt::WindowStaysOnTopHint, true);
     const int pressed = box.exec();
     if (buttons == Buttons::Ok)

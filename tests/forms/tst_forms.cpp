@@ -1,6 +1,7 @@
 // The window runtime: loading on first touch, hiding, unloading, the close box,
 // unloading every window at the end; message boxes stacked above the window that
-// raised them (above one that stays on top too) and centred on it, else on the screen.
+// raised them (above one that stays on top too) and centred on it, else on top
+// of every window and centred on the screen.
 
 #include "FormSlot.h"
 #include "ProgramIcon.h"
@@ -165,7 +166,7 @@ private Q_SLOTS:
         QTest::newRow("on top") << "window, on top, centred on window";
         QTest::newRow("on top, inactive") << "window, on top, centred on window";
         QTest::newRow("plain") << "window, centred on window";
-        QTest::newRow("none") << "none, centred on screen";
+        QTest::newRow("none") << "none, on top, centred on screen";
         // clang-format on
     }
 

@@ -1,7 +1,8 @@
 # Installs the build into an empty prefix, then checks that exactly the files a
 # desktop needs are there, that each PNG icon has its folder's size, and that the
 # installed program answers --help and --version without a display while any
-# other argument still starts it (which then stops for want of a display).
+# other argument still starts it (which then stops for want of a display: any
+# platform named in QT_QPA_PLATFORM counts as one, so that is cleared too).
 
 function(fail message)
     message(FATAL_ERROR "${message}")
@@ -19,7 +20,10 @@ set(expected
     bin/tolvane
     share/applications/${ID}.desktop
     share/icons/hicolor/scalable/apps/${ID}.svg
-    share/metainfo/${ID}.metainfo.xml)
+    share/metainfo/${ID}.metainfo.xml
+    share/man/man1/tolvane.1.gz
+    share/doc/tolvane/copyright
+    share/doc/tolvane/changelog.gz)
 foreach(size IN LISTS sizes)
     list(APPEND expected share/icons/hicolor/${size}x${size}/apps/${ID}.png)
 endforeach()
@@ -57,7 +61,7 @@ foreach(run IN LISTS runs)
     list(GET run 2 pattern)
     execute_process(
         COMMAND ${CMAKE_COMMAND} -E env --unset=DISPLAY --unset=WAYLAND_DISPLAY
-                ${PREFIX}/bin/tolvane ${argument}
+                --unset=QT_QPA_PLATFORM ${PREFIX}/bin/tolvane ${argument}
         RESULT_VARIABLE result OUTPUT_VARIABLE output ERROR_VARIABLE output TIMEOUT 20)
     if(NOT result STREQUAL status OR NOT output MATCHES "${pattern}")
         fail("tolvane ${argument}: exit ${result}, printed:\n${output}")

@@ -16,6 +16,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QMimeData>
+#include <QProxyStyle>
 #include <QTest>
 #include <QTextDocument>
 #include <QTimer>
@@ -122,6 +123,117 @@ private Q_SLOTS:
         if (!searched)
             QCOMPARE(QApplication::focusWidget(),
                      messages.last() == NameMsg ? (QWidget*)w->txtName : w->cmdNext);
+    }
+
+    // Searches on either side of sign changes: the sign shown with its reading.
+    // Neighbouring rows differ in sign, so a lookup that reads the wrong list
+    // (and so finds nothing, leaving the last sign) fails.
+    void searches_data()
+    {
+        QTest::addColumn<QString>("sign");
+        for (const QString row :
+             {"20 March 1908|Aquarius", "21 March 1908|Pisces", "19 August 1908|Pisces",
+              "20 August 1908|Aquarius", "2 May 1928|Pisces", "3 May 1928|Aries",
+              "17 December 1992|Cancer", "18 December 1992|Gemini"})
+            QTest::newRow(qPrintable(row.section('|', 0, 0))) << row.section('|', 1);
+    }
+    void searches()
+    {
+        QFETCH(QString, sign);
+        w->txtName->setText("ANN");
+        find(QTest::currentDataTag());
+        QVERIFY(QTest::qWaitForWindowActive(&display()));
+        QCOMPARE(display().lblDudizuSign->caption(), sign);
+        const std::string_view reading = GetSignReading(sign.toStdString()).value_or("?");
+        QCOMPARE(display().lblSignDesc->caption(), QString::fromUtf8(reading));
+    }
+
+    // A search builds the result window anew; its buttons must hand the style
+    // the palettes of the last one, or each search adds button faces to the
+    // style's pixmap cache that no later window can use.
+    void buttonFacesRepeat()
+    {
+        struct Recorder : QProxyStyle {
+            mutable QList<qint64> palettes;
+            void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                             const QWidget* widget) const override
+            {
+                if (element == CE_PushButton)
+                    palettes.append(option->palette.cacheKey());
+                QProxyStyle::drawControl(element, option, painter, widget);
+            }
+        } recorder;
+        QList<QList<qint64>> searches;
+        w->txtName->setText("ANN");
+        for (const QString date : {"1 May 1950", "2 May 1950"}) {
+            find(date);
+            QVERIFY(QTest::qWaitForWindowActive(&display()));
+            for (QPushButton* button : {display().cmdExit, display().cmdBack}) {
+                button->setStyle(&recorder);
+                button->grab();
+            }
+            searches << std::exchange(recorder.palettes, {});
+            display().cmdBack->click();
+            flushDeferredDeletes();
+        }
+        QCOMPARE(searches.last(), searches.first());
+    }
+
+    // A list with the focus shows its entry selected; an opened list shows its
+    // rows in the list's colours and font, the current one selected. Selected
+    // text reads on its selection whatever colour the desktop gives that.
+    void listColours_data()
+    {
+        QTest::addColumn<bool>("opened");
+        QTest::newRow("closed, with the focus") << false;
+        QTest::newRow("opened") << true;
+    }
+    void listColours()
+    {
+        QFETCH(bool, opened);
+        QComboBox* list = w->cboMonth;
+        list->setCurrentIndex(2);
+        list->setFocus();
+        QWidget* painted = list;
+        QRect selectedRow = list->rect(), firstRow;
+        if (opened) {
+            list->showPopup();
+            QAbstractItemView* rows = list->view();
+            QTRY_VERIFY(rows->isVisible());
+            QCOMPARE(rows->font(), list->font());
+            painted = rows->viewport();
+            selectedRow = rows->visualRect(rows->currentIndex());
+            firstRow = rows->visualRect(list->model()->index(0, 0));
+        }
+        const QImage image = painted->grab().toImage();
+        const QColor selection = image.pixelColor(selectedRow.left() + 3, selectedRow.center().y());
+        // The colour that stands out most on `ground` in `area`: the text's.
+        const auto ink = [&image](QRect area, const QColor& ground) {
+            QColor most = ground;
+            for (int y = area.top(); y <= area.bottom(); ++y)
+                for (int x = area.left(); x <= area.right(); ++x)
+                    if (const QColor c = image.pixelColor(x, y);
+                        forms::contrastRatio(c, ground) > forms::contrastRatio(most, ground))
+                        most = c;
+            return most;
+        };
+        QVERIFY(selection != QColor(62, 189, 238));
+        QRect filled; // the selection's own area, without the list's border and arrow
+        for (int y = selectedRow.top(); y <= selectedRow.bottom(); ++y)
+            for (int x = selectedRow.left(); x <= selectedRow.right(); ++x)
+                if (image.pixelColor(x, y) == selection)
+                    filled |= QRect(x, y, 1, 1);
+        const QColor selectedInk = ink(filled, selection);
+        QVERIFY2(forms::contrastRatio(selectedInk, selection) >= 4.5,
+                 qPrintable(selectedInk.name() + " on " + selection.name()));
+        if (opened) {
+            const QColor ground = image.pixelColor(firstRow.left() + 1, firstRow.center().y());
+            QCOMPARE(ground, QColor(62, 189, 238));
+            const QColor text = ink(firstRow, ground); // purple, give or take smoothing
+            QVERIFY2(qAbs(text.red() - 128) + text.green() + qAbs(text.blue() - 128) <= 12,
+                     qPrintable(text.name()));
+            list->hidePopup();
+        }
     }
 
     // Each row: the window, "close box", a control's name or keys pressed, and the outcome.
