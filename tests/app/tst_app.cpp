@@ -9,35 +9,6 @@
 #include <QTest>
 
 using platform::MessageBoxes;
-namespace fake = platform::fake;
-
-// Fakes that log each draw and message box with what had happened by then.
-struct Logging : fake::FixedInstanceGuard,
-                 fake::RecordingBrowser,
-                 fake::MemorySettings,
-                 fake::ScriptedRandom,
-                 fake::ScriptedMessageBoxes,
-                 fake::RecordingExit {
-    QStringList log;
-    bool readFails = false;
-    QString windows() const { return QString::number(visibleWindows().size()); }
-    float next() override
-    {
-        log << "draw, " + QString::number(seeds.size()) + " seeds, windows " + windows();
-        return ScriptedRandom::next();
-    }
-    Answer show(const QString& text, Icon icon, Buttons buttons, const QString& title) override
-    {
-        log << (buttons == Buttons::Ok ? text : "question") + ", windows " + windows();
-        return ScriptedMessageBoxes::show(text, icon, buttons, title);
-    }
-    QString read(const QString& application, const QString& section, const QString& key) override
-    {
-        if (readFails)
-            throw std::runtime_error("unreadable settings");
-        return MemorySettings::read(application, section, key);
-    }
-};
 
 class tst_App : public WindowTest
 {
@@ -63,28 +34,34 @@ private Q_SLOTS:
     {
         QFETCH(bool, running);
         QFETCH(bool, readFails);
-        Logging f;
-        fake::FixedClock clock;
-        platform::Services services{f, f, f, clock, f, f, f};
-        Program program{services};
-        SetUpProgram(program);
-        clock.date = clock.date.addDays(-30);
-        modHelp::CheckUpdateReminder(services);
-        clock.date = clock.date.addDays(30);
-        const int writes = f.writes;
-        f.running = running;
-        f.readFails = readFails;
-        f.answers = {MessageBoxes::Answer::No};
+        TestProgram t;
+        platform::fake::FakeServices& f = t.fakes;
+        f.clock.date = f.clock.date.addDays(-30);
+        modHelp::CheckUpdateReminder(f.services);
+        f.clock.date = f.clock.date.addDays(30);
+        const int writes = f.settings.writes;
+        f.instance.running = running;
+        f.settings.readable = !readFails;
+        f.messages.answers = {MessageBoxes::Answer::No};
+        // Each draw and message box, with what had happened by then.
+        QStringList log;
+        const auto windows = [] { return ", windows " + QString::number(visibleWindows().size()); };
+        f.random.onNext = [&] {
+            log << "draw, " + QString::number(f.random.seeds.size()) + " seeds" + windows();
+        };
+        f.messages.onShow = [&](const auto& box) {
+            log << (box.buttons == MessageBoxes::Buttons::Ok ? box.text : "question") + windows();
+        };
 
-        StartProgram(program);
+        StartProgram(t.program);
 
-        QTEST(f.log, "log");
-        QCOMPARE(f.ends, running ? 1 : 0);
-        QCOMPARE(f.seeds, running ? QList<quint32>{} : QList<quint32>{clock.seed});
-        QCOMPARE(program.forms.count(), running ? 0 : 1);
-        QVERIFY(running || program.frmMain.form().isVisible());
-        QVERIFY(!running ||
-                (f.writes == writes && f.shown[0].icon == MessageBoxes::Icon::Information));
+        QTEST(log, "log");
+        QCOMPARE(f.exit.ends, running ? 1 : 0);
+        QCOMPARE(f.random.seeds, running ? QList<quint32>{} : QList<quint32>{f.clock.seed});
+        QCOMPARE(t.program.forms.count(), running ? 0 : 1);
+        QVERIFY(running || t.program.frmMain.form().isVisible());
+        QVERIFY(!running || (f.settings.writes == writes &&
+                             f.messages.shown[0].icon == MessageBoxes::Icon::Information));
     }
 
     void coBrandRandomize_data()

@@ -113,19 +113,6 @@ private Q_SLOTS:
         QCOMPARE(log, (QStringList{"load", "unload", "unload", "unload", "load"}));
     }
 
-    void hidingAnUnloadedWindowNeverShowsIt()
-    {
-        struct ShownOnLoad : ProbeForm { // as the refer-a-friend window is
-            using ProbeForm::ProbeForm;
-            void Form_Load() override { show(); }
-            void showEvent(QShowEvent*) override { log.append("shown"); }
-        };
-        FormSlot hidden(collection, [this] { return std::make_unique<ShownOnLoad>(log, ""); });
-        hidden.hide();
-        hidden.show();
-        QVERIFY(hidden.isLoaded() && log == QStringList{"shown"});
-    }
-
     void unloadAllAndEnd_data()
     {
         QTest::addColumn<QString>("loadOrder");
