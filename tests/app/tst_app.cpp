@@ -6,8 +6,6 @@
 #include "frmMain.h"
 #include "modHelp.h"
 
-#include <QTest>
-
 using platform::MessageBoxes;
 
 class tst_App : public WindowTest

@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
@@ -113,6 +112,19 @@ private Q_SLOTS:
         QCOMPARE(log, (QStringList{"load", "unload", "unload", "unload", "load"}));
     }
 
+    void hidingAnUnloadedWindowNeverShowsIt()
+    {
+        struct ShownOnLoad : ProbeForm { // as the refer-a-friend window is
+            using ProbeForm::ProbeForm;
+            void Form_Load() override { show(); }
+            void showEvent(QShowEvent*) override { log.append("shown"); }
+        };
+        FormSlot hidden(collection, [this] { return std::make_unique<ShownOnLoad>(log, ""); });
+        hidden.hide();
+        hidden.show();
+        QVERIFY(hidden.isLoaded() && log == QStringList{"shown"});
+    }
+
     void unloadAllAndEnd_data()
     {
         QTest::addColumn<QString>("loadOrder");
@@ -200,9 +212,7 @@ private Q_SLOTS:
                          centre = image.pixelColor(size.width() / 2, size.height() / 2);
             QVERIFY2(image.size() == size && corner.alpha() == 0 && centre.alpha() == 255 &&
                          centre.blue() > 2 * centre.red(),
-                     qPrintable(QStringLiteral("%1 px: centre %2")
-                                    .arg(size.width())
-                                    .arg(centre.name(QColor::HexArgb))));
+                     qPrintable(centre.name(QColor::HexArgb)));
         }
     }
 };
