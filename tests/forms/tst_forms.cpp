@@ -158,20 +158,18 @@ private Q_SLOTS:
         QCOMPARE(log.last(), QString("end, %1 loaded").arg(inUnload.endsWith("fails") ? 1 : 0));
     }
 
+    // Each row: where the box is raised from, and what it stands over, its
+    // stacking and its centre.
     void owner_data()
     {
-        QTest::addColumn<QString>("box"); // what it stands over, stacking, centre
-        // clang-format off
-        QTest::newRow("on top") << "window, on top, centred on window";
-        QTest::newRow("on top, inactive") << "window, on top, centred on window";
-        QTest::newRow("plain") << "window, centred on window";
-        QTest::newRow("none") << "none, on top, centred on screen";
-        // clang-format on
+        addRows({"on top|window, on top, centred on window",
+                 "on top, inactive|window, on top, centred on window",
+                 "plain|window, centred on window", "none|none, on top, centred on screen"});
     }
 
     void owner()
     {
-        const QString raisedFrom = QTest::currentDataTag();
+        const QString raisedFrom = cells()[0];
         forms::Form window(forms::Form::Frame::FixedSingle, 6000, 4500, Qt::white);
         window.setWindowFlag(Qt::WindowStaysOnTopHint, raisedFrom.startsWith("on top"));
         window.move(10, 20);
@@ -197,7 +195,7 @@ private Q_SLOTS:
         forms::QtMessageBoxes().show(QStringLiteral("Please Enter Proper Email Address"),
                                      platform::MessageBoxes::Icon::Critical,
                                      platform::MessageBoxes::Buttons::Ok, "Tolvane");
-        QTEST(seen, "box");
+        QCOMPARE(seen, cells()[1]);
     }
 
     void programIcon()

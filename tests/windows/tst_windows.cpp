@@ -155,10 +155,8 @@ private Q_SLOTS:
         w->txtName->setText("ANN");
         for (const QString date : {"1 May 1950", "2 May 1950"}) {
             find(date);
-            for (QPushButton* button : {display().cmdExit, display().cmdBack}) {
-                button->setStyle(&recorder);
-                button->grab();
-            }
+            display().cmdBack->setStyle(&recorder);
+            display().cmdBack->grab();
             searches << std::exchange(recorder.palettes, {});
             display().cmdBack->click();
             flushDeferredDeletes();
@@ -224,9 +222,6 @@ private Q_SLOTS:
     // Each row: the window, "close box", a control's name or keys pressed, and the outcome.
     void actions_data()
     {
-        QTest::addColumn<QString>("window");
-        QTest::addColumn<QString>("act");
-        QTest::addColumn<QString>("outcome"); // "search", "back", "exit" or the page opened
         // The name box has the focus at first; Tab four times reaches cmdNext. Tab,
         // Esc and Return never reach the name filter.
         QStringList rows =
@@ -250,18 +245,14 @@ private Q_SLOTS:
                 .split(';');
         for (const QString& link : links)
             rows << "frmMain|" + link << "frmDisplay|" + link;
-        for (const QString& row : rows) {
-            const QStringList cells = row.split('|');
-            QTest::newRow(qPrintable(cells[0] + ' ' + cells[1]))
-                << cells[0] << cells[1] << cells[2];
-        }
+        addRows(rows);
     }
     void actions()
     {
-        QFETCH(QString, window);
-        QFETCH(QString, act);
-        QFETCH(QString, outcome);
-        const bool fromResult = window == "frmDisplay", page = outcome.startsWith("http");
+        // The outcome: "search", "back", "exit" or the page opened.
+        const QStringList cells = ::cells();
+        const QString act = cells[1], outcome = cells[2];
+        const bool fromResult = cells[0] == "frmDisplay", page = outcome.startsWith("http");
         // A page that cannot open is skipped without a word, except by the three
         // handlers of the main window that set no error mode.
         tp->fakes.browser.fails =
