@@ -62,28 +62,22 @@ private Q_SLOTS:
                              f.messages.shown[0].icon == MessageBoxes::Icon::Information));
     }
 
+    // x = r * 6 + 1 in single precision, an exact half going to the even
+    // neighbour; 2, 4, 6 raise the full offer, 1, 3, 5 the co-brand one. Each row:
+    // r (0, 1/3, 0.25, 5/12, 2/3, 0.75, 11/12 as single-precision numbers, 0.95)
+    // and the offer then on top. The single-precision 5/12 lies just below 5/12,
+    // yet r * 6 rounds to exactly 2.5: 3.5 goes to 4. 11/12 lies just above, but
+    // 6.5 goes to 6. 0.25 gives 2.5, which goes to 2, and 0.75 5.5, which goes to
+    // 6; 0.95 gives 6.7, and 7 leaves the order.
     void coBrandRandomize_data()
     {
-        // x = r * 6 + 1 in single precision, an exact half going to the even
-        // neighbour; 2, 4, 6 raise the full offer, 1, 3, 5 the co-brand one.
-        QTest::addColumn<float>("r");
-        QTest::addColumn<QString>("onTop");
-        QTest::newRow("0: 1") << 0.0f << "cobrand";
-        QTest::newRow("1/3: 3") << float(1.0 / 3) << "cobrand";
-        QTest::newRow("0.25: 2.5 goes to 2") << 0.25f << "full";
-        // The single-precision 5/12 lies just below 5/12, yet r * 6 rounds to
-        // exactly 2.5 in single precision: 3.5 goes to 4.
-        QTest::newRow("5/12: 3.5 goes to 4") << float(5.0 / 12) << "full";
-        QTest::newRow("2/3: 5") << float(2.0 / 3) << "cobrand";
-        QTest::newRow("0.75: 5.5 goes to 6") << 0.75f << "full";
-        // Just above 11/12, but 6.5 in single precision goes to 6.
-        QTest::newRow("11/12: 6.5 goes to 6") << float(11.0 / 12) << "full";
-        QTest::newRow("0.95: 6.7 to 7 leaves the order") << 0.95f << "unchanged";
+        addRows({"0|cobrand", "0.33333334|cobrand", "0.25|full", "0.41666666|full",
+                 "0.6666667|cobrand", "0.75|full", "0.9166667|full", "0.95|unchanged"});
     }
     void coBrandRandomize()
     {
-        QFETCH(float, r);
-        QFETCH(QString, onTop);
+        const float r = cells()[0].toFloat();
+        const QString onTop = cells()[1];
         frmMain& w = open<frmMain>(&Program::frmMain);
         const auto top = [&w] { return w.Frame5->childAt(w.lblFullBrand->geometry().center()); };
         for (forms::Label* before : {w.lblCobrand, w.lblFullBrand}) {

@@ -125,21 +125,12 @@ private Q_SLOTS:
         QVERIFY(hidden.isLoaded() && log == QStringList{"shown"});
     }
 
-    void unloadAllAndEnd_data()
-    {
-        QTest::addColumn<QString>("loadOrder");
-        // "B ends": B's Form_Unload ends the program as frmReferFriend's does; "B fails":
-        // it throws.
-        QTest::addColumn<QString>("inUnload");
-        QTest::newRow("none loaded") << QString() << QString();
-        QTest::newRow("C A D B") << QString("CADB") << QString();
-        QTest::newRow("nested call from B") << QString("ABC") << QString("B ends");
-        QTest::newRow("B fails") << QString("ABC") << QString("B fails");
-    }
+    // Each row: the windows in the order loaded, and what B's Form_Unload does:
+    // "ends" the program as frmReferFriend's does, or "fails", throwing.
+    void unloadAllAndEnd_data() { addRows({"|", "CADB|", "ABC|B ends", "ABC|B fails"}); }
     void unloadAllAndEnd()
     {
-        QFETCH(QString, loadOrder);
-        QFETCH(QString, inUnload);
+        const QString loadOrder = cells()[0], inUnload = cells()[1];
         QStringList unloads;
         for (QChar name : loadOrder) {
             slot(name).show();
