@@ -13,25 +13,21 @@ class tst_App : public WindowTest
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each row: which copy starts, whether its settings can be read, and the
+    // draws and message boxes in turn, with the windows shown by then. A refused
+    // copy shows the message and ends: no reminder, seed or window. The reminder's
+    // question (due: a first start a month ago stored its date) comes before any
+    // window. A failing reminder is skipped; the start-up goes on.
     void startOrder_data()
     {
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<bool>("readFails");
-        QTest::addColumn<QStringList>("log");
-        // A refused copy shows the message and ends: no reminder, seed or window.
-        QTest::newRow("second copy")
-            << true << false << QStringList{"Application is already running, windows 0"};
-        // The reminder's question (due: a first start a month ago stored its date)
-        // comes before any window.
-        QTest::newRow("first copy")
-            << false << false << QStringList{"question, windows 0", "draw, 1 seeds, windows 1"};
-        // A failing reminder is skipped; the start-up goes on.
-        QTest::newRow("reminder fails") << false << true << QStringList{"draw, 1 seeds, windows 1"};
+        addRows({"second|readable|Application is already running, windows 0",
+                 "first|readable|question, windows 0;draw, 1 seeds, windows 1",
+                 "first|unreadable|draw, 1 seeds, windows 1"});
     }
     void startOrder()
     {
-        QFETCH(bool, running);
-        QFETCH(bool, readFails);
+        const QStringList row = cells();
+        const bool running = row[0] == "second";
         TestProgram t;
         platform::fake::FakeServices& f = t.fakes;
         f.clock.date = f.clock.date.addDays(-30);
@@ -39,7 +35,7 @@ private Q_SLOTS:
         f.clock.date = f.clock.date.addDays(30);
         const int writes = f.settings.writes;
         f.instance.running = running;
-        f.settings.readable = !readFails;
+        f.settings.readable = row[1] == "readable";
         f.messages.answers = {MessageBoxes::Answer::No};
         // Each draw and message box, with what had happened by then.
         QStringList log;
@@ -53,7 +49,7 @@ private Q_SLOTS:
 
         StartProgram(t.program);
 
-        QTEST(log, "log");
+        QCOMPARE(log.join(';'), row[2]);
         QCOMPARE(f.exit.ends, running ? 1 : 0);
         QCOMPARE(f.random.seeds, running ? QList<quint32>{} : QList<quint32>{f.clock.seed});
         QCOMPARE(t.program.forms.count(), running ? 0 : 1);

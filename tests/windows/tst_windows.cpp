@@ -27,7 +27,11 @@ Q_DECLARE_METATYPE(Act)
 namespace
 {
 
-const QString NameMsg = "Please Enter Your Name", Letters = "Please Enter only Letters";
+// The messages of the main window's checks, by a letter of their own.
+const QHash<QChar, QString> Messages{{'L', "Please Enter only Letters"},
+                                     {'N', "Please Enter Your Name"},
+                                     {'F', "Please Enter Correct Date Or Month!"},
+                                     {'D', "Please Enter Correct Date Or Month !"}};
 
 // The controls both windows have, by name.
 template <class W> QHash<QString, QObject*> controls(W& w)
@@ -113,10 +117,7 @@ private Q_SLOTS:
         const QString sign = cells[4];
         QStringList messages;
         for (QChar code : cells[3])
-            messages << QHash<QChar, QString>{{'L', Letters},
-                                              {'N', NameMsg},
-                                              {'F', "Please Enter Correct Date Or Month!"},
-                                              {'D', "Please Enter Correct Date Or Month !"}}[code];
+            messages << Messages[code];
         QTest::keyClicks(w->txtName, cells[0]);
         QCOMPARE(w->txtName->text(), cells[2]);
         find(cells[1]);
@@ -124,7 +125,7 @@ private Q_SLOTS:
         QCOMPARE(tp->program.frmDisplay.isLoaded(), !sign.isEmpty());
         if (sign.isEmpty()) { // only the name message moves the focus
             QCOMPARE(QApplication::focusWidget(),
-                     messages.last() == NameMsg ? (QWidget*)w->txtName : w->cmdNext);
+                     messages.last() == Messages['N'] ? (QWidget*)w->txtName : w->cmdNext);
             return;
         }
         QVERIFY(QTest::qWaitForWindowActive(&display()));
@@ -167,15 +168,10 @@ private Q_SLOTS:
     // A list with the focus shows its entry selected; an opened list shows its
     // rows in the list's colours and font, the current one selected. Selected
     // text reads on its selection whatever colour the desktop gives that.
-    void listColours_data()
-    {
-        QTest::addColumn<bool>("opened");
-        QTest::newRow("closed, with the focus") << false;
-        QTest::newRow("opened") << true;
-    }
+    void listColours_data() { addRows({"closed, with the focus", "opened"}); }
     void listColours()
     {
-        QFETCH(bool, opened);
+        const bool opened = cells()[0] == "opened";
         QComboBox* list = w->cboMonth;
         list->setCurrentIndex(2);
         list->setFocus();
@@ -336,7 +332,7 @@ private Q_SLOTS:
         box->setText(QString(before).remove('|'));
         box->setCursorPosition(int(before.indexOf('|')));
         act(box);
-        const QString told = tp->fakes.messages.texts().join('|').replace(Letters, " !");
+        const QString told = tp->fakes.messages.texts().join('|').replace(Messages['L'], " !");
         QTEST(box->text().insert(box->cursorPosition(), '|') + told, "after");
     }
 
@@ -372,16 +368,11 @@ private Q_SLOTS:
 
     // Opened from a Help menu, About is modal, its links leave it open and Enter
     // or Esc closes it.
-    void about_data()
-    {
-        QTest::addColumn<QString>("key");
-        QTest::newRow("frmMain, Enter") << "Return";
-        QTest::newRow("frmDisplay, Esc") << "Esc";
-    }
+    void about_data() { addRows({"frmMain|Return", "frmDisplay|Esc"}); }
     void about()
     {
-        QFETCH(QString, key);
-        const bool fromMain = key == "Return";
+        const QString key = cells()[1];
+        const bool fromMain = cells()[0] == "frmMain";
         forms::Form& opener = fromMain ? *w : open<forms::Form>(&Program::frmDisplay);
         auto& about = tp->program.frmAbout.as<frmAbout>();
         QList<bool> open; // modal at first, modal after the links, loaded after the key
