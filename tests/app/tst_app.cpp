@@ -6,109 +6,74 @@
 #include "frmMain.h"
 #include "modHelp.h"
 
-#include <QTest>
-
 using platform::MessageBoxes;
-namespace fake = platform::fake;
-
-// Fakes that log each draw and message box with what had happened by then.
-struct Logging : fake::FixedInstanceGuard,
-                 fake::RecordingBrowser,
-                 fake::MemorySettings,
-                 fake::ScriptedRandom,
-                 fake::ScriptedMessageBoxes,
-                 fake::RecordingExit {
-    QStringList log;
-    bool readFails = false;
-    QString windows() const { return QString::number(visibleWindows().size()); }
-    float next() override
-    {
-        log << "draw, " + QString::number(seeds.size()) + " seeds, windows " + windows();
-        return ScriptedRandom::next();
-    }
-    Answer show(const QString& text, Icon icon, Buttons buttons, const QString& title) override
-    {
-        log << (buttons == Buttons::Ok ? text : "question") + ", windows " + windows();
-        return ScriptedMessageBoxes::show(text, icon, buttons, title);
-    }
-    QString read(const QString& application, const QString& section, const QString& key) override
-    {
-        if (readFails)
-            throw std::runtime_error("unreadable settings");
-        return MemorySettings::read(application, section, key);
-    }
-};
 
 class tst_App : public WindowTest
 {
     Q_OBJECT
 
 private Q_SLOTS:
+    // Each row: which copy starts, whether its settings can be read, and the
+    // draws and message boxes in turn, with the windows shown by then. A refused
+    // copy shows the message and ends: no reminder, seed or window. The reminder's
+    // question (due: a first start a month ago stored its date) comes before any
+    // window. A failing reminder is skipped; the start-up goes on.
     void startOrder_data()
     {
-        QTest::addColumn<bool>("running");
-        QTest::addColumn<bool>("readFails");
-        QTest::addColumn<QStringList>("log");
-        // A refused copy shows the message and ends: no reminder, seed or window.
-        QTest::newRow("second copy")
-            << true << false << QStringList{"Application is already running, windows 0"};
-        // The reminder's question (due: a first start a month ago stored its date)
-        // comes before any window.
-        QTest::newRow("first copy")
-            << false << false << QStringList{"question, windows 0", "draw, 1 seeds, windows 1"};
-        // A failing reminder is skipped; the start-up goes on.
-        QTest::newRow("reminder fails") << false << true << QStringList{"draw, 1 seeds, windows 1"};
+        addRows({"second|readable|Application is already running, windows 0",
+                 "first|readable|question, windows 0;draw, 1 seeds, windows 1",
+                 "first|unreadable|draw, 1 seeds, windows 1"});
     }
     void startOrder()
     {
-        QFETCH(bool, running);
-        QFETCH(bool, readFails);
-        Logging f;
-        fake::FixedClock clock;
-        platform::Services services{f, f, f, clock, f, f, f};
-        Program program{services};
-        SetUpProgram(program);
-        clock.date = clock.date.addDays(-30);
-        modHelp::CheckUpdateReminder(services);
-        clock.date = clock.date.addDays(30);
-        const int writes = f.writes;
-        f.running = running;
-        f.readFails = readFails;
-        f.answers = {MessageBoxes::Answer::No};
+        const QStringList row = cells();
+        const bool running = row[0] == "second";
+        TestProgram t;
+        platform::fake::FakeServices& f = t.fakes;
+        f.clock.date = f.clock.date.addDays(-30);
+        modHelp::CheckUpdateReminder(f.services);
+        f.clock.date = f.clock.date.addDays(30);
+        const int writes = f.settings.writes;
+        f.instance.running = running;
+        f.settings.readable = row[1] == "readable";
+        f.messages.answers = {MessageBoxes::Answer::No};
+        // Each draw and message box, with what had happened by then.
+        QStringList log;
+        const auto windows = [] { return ", windows " + QString::number(visibleWindows().size()); };
+        f.random.onNext = [&] {
+            log << "draw, " + QString::number(f.random.seeds.size()) + " seeds" + windows();
+        };
+        f.messages.onShow = [&](const auto& box) {
+            log << (box.buttons == MessageBoxes::Buttons::Ok ? box.text : "question") + windows();
+        };
 
-        StartProgram(program);
+        StartProgram(t.program);
 
-        QTEST(f.log, "log");
-        QCOMPARE(f.ends, running ? 1 : 0);
-        QCOMPARE(f.seeds, running ? QList<quint32>{} : QList<quint32>{clock.seed});
-        QCOMPARE(program.forms.count(), running ? 0 : 1);
-        QVERIFY(running || program.frmMain.form().isVisible());
-        QVERIFY(!running ||
-                (f.writes == writes && f.shown[0].icon == MessageBoxes::Icon::Information));
+        QCOMPARE(log.join(';'), row[2]);
+        QCOMPARE(f.exit.ends, running ? 1 : 0);
+        QCOMPARE(f.random.seeds, running ? QList<quint32>{} : QList<quint32>{f.clock.seed});
+        QCOMPARE(t.program.forms.count(), running ? 0 : 1);
+        QVERIFY(running || t.program.frmMain.form().isVisible());
+        QVERIFY(!running || (f.settings.writes == writes &&
+                             f.messages.shown[0].icon == MessageBoxes::Icon::Information));
     }
 
+    // x = r * 6 + 1 in single precision, an exact half going to the even
+    // neighbour; 2, 4, 6 raise the full offer, 1, 3, 5 the co-brand one. Each row:
+    // r (0, 1/3, 0.25, 5/12, 2/3, 0.75, 11/12 as single-precision numbers, 0.95)
+    // and the offer then on top. The single-precision 5/12 lies just below 5/12,
+    // yet r * 6 rounds to exactly 2.5: 3.5 goes to 4. 11/12 lies just above, but
+    // 6.5 goes to 6. 0.25 gives 2.5, which goes to 2, and 0.75 5.5, which goes to
+    // 6; 0.95 gives 6.7, and 7 leaves the order.
     void coBrandRandomize_data()
     {
-        // x = r * 6 + 1 in single precision, an exact half going to the even
-        // neighbour; 2, 4, 6 raise the full offer, 1, 3, 5 the co-brand one.
-        QTest::addColumn<float>("r");
-        QTest::addColumn<QString>("onTop");
-        QTest::newRow("0: 1") << 0.0f << "cobrand";
-        QTest::newRow("1/3: 3") << float(1.0 / 3) << "cobrand";
-        QTest::newRow("0.25: 2.5 goes to 2") << 0.25f << "full";
-        // The single-precision 5/12 lies just below 5/12, yet r * 6 rounds to
-        // exactly 2.5 in single precision: 3.5 goes to 4.
-        QTest::newRow("5/12: 3.5 goes to 4") << float(5.0 / 12) << "full";
-        QTest::newRow("2/3: 5") << float(2.0 / 3) << "cobrand";
-        QTest::newRow("0.75: 5.5 goes to 6") << 0.75f << "full";
-        // Just above 11/12, but 6.5 in single precision goes to 6.
-        QTest::newRow("11/12: 6.5 goes to 6") << float(11.0 / 12) << "full";
-        QTest::newRow("0.95: 6.7 to 7 leaves the order") << 0.95f << "unchanged";
+        addRows({"0|cobrand", "0.33333334|cobrand", "0.25|full", "0.41666666|full",
+                 "0.6666667|cobrand", "0.75|full", "0.9166667|full", "0.95|unchanged"});
     }
     void coBrandRandomize()
     {
-        QFETCH(float, r);
-        QFETCH(QString, onTop);
+        const float r = cells()[0].toFloat();
+        const QString onTop = cells()[1];
         frmMain& w = open<frmMain>(&Program::frmMain);
         const auto top = [&w] { return w.Frame5->childAt(w.lblFullBrand->geometry().center()); };
         for (forms::Label* before : {w.lblCobrand, w.lblFullBrand}) {

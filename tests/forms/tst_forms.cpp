@@ -13,7 +13,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
 #include <QWindow>
 
@@ -78,9 +77,7 @@ private Q_SLOTS:
 
     void loadHideUnload_data()
     {
-        QTest::addColumn<bool>("unloadAgain");
-        QTest::newRow("close box") << false;
-        QTest::newRow("close box, Form_Unload unloads its own window again") << true;
+        addRows({"close box", "close box, Form_Unload unloads its own window again"});
     }
     void loadHideUnload()
     {
@@ -100,8 +97,7 @@ private Q_SLOTS:
         probe().refuseUnload = false;
 
         QPointer<ProbeForm> first = &probe();
-        QFETCH(bool, unloadAgain);
-        if (unloadAgain)
+        if (cells()[0].endsWith("again"))
             first->thenOnce = [this] { QVERIFY(slot().unload()); };
         QVERIFY(first->close());
         QVERIFY(!slot().isLoaded() && !first->isVisible() && collection.count() == 0);
@@ -126,21 +122,12 @@ private Q_SLOTS:
         QVERIFY(hidden.isLoaded() && log == QStringList{"shown"});
     }
 
-    void unloadAllAndEnd_data()
-    {
-        QTest::addColumn<QString>("loadOrder");
-        // "B ends": B's Form_Unload ends the program as frmReferFriend's does; "B fails":
-        // it throws.
-        QTest::addColumn<QString>("inUnload");
-        QTest::newRow("none loaded") << QString() << QString();
-        QTest::newRow("C A D B") << QString("CADB") << QString();
-        QTest::newRow("nested call from B") << QString("ABC") << QString("B ends");
-        QTest::newRow("B fails") << QString("ABC") << QString("B fails");
-    }
+    // Each row: the windows in the order loaded, and what B's Form_Unload does:
+    // "ends" the program as frmReferFriend's does, or "fails", throwing.
+    void unloadAllAndEnd_data() { addRows({"|", "CADB|", "ABC|B ends", "ABC|B fails"}); }
     void unloadAllAndEnd()
     {
-        QFETCH(QString, loadOrder);
-        QFETCH(QString, inUnload);
+        const QString loadOrder = cells()[0], inUnload = cells()[1];
         QStringList unloads;
         for (QChar name : loadOrder) {
             slot(name).show();
@@ -159,20 +146,18 @@ private Q_SLOTS:
         QCOMPARE(log.last(), QString("end, %1 loaded").arg(inUnload.endsWith("fails") ? 1 : 0));
     }
 
+    // Each row: where the box is raised from, and what it stands over, its
+    // stacking and its centre.
     void owner_data()
     {
-        QTest::addColumn<QString>("box"); // what it stands over, stacking, centre
-        // clang-format off
-        QTest::newRow("on top") << "window, on top, centred on window";
-        QTest::newRow("on top, inactive") << "window, on top, centred on window";
-        QTest::newRow("plain") << "window, centred on window";
-        QTest::newRow("none") << "none, on top, centred on screen";
-        // clang-format on
+        addRows({"on top|window, on top, centred on window",
+                 "on top, inactive|window, on top, centred on window",
+                 "plain|window, centred on window", "none|none, on top, centred on screen"});
     }
 
     void owner()
     {
-        const QString raisedFrom = QTest::currentDataTag();
+        const QString raisedFrom = cells()[0];
         forms::Form window(forms::Form::Frame::FixedSingle, 6000, 4500, Qt::white);
         window.setWindowFlag(Qt::WindowStaysOnTopHint, raisedFrom.startsWith("on top"));
         window.move(10, 20);
@@ -198,7 +183,7 @@ private Q_SLOTS:
         forms::QtMessageBoxes().show(QStringLiteral("Please Enter Proper Email Address"),
                                      platform::MessageBoxes::Icon::Critical,
                                      platform::MessageBoxes::Buttons::Ok, "Tolvane");
-        QTEST(seen, "box");
+        QCOMPARE(seen, cells()[1]);
     }
 
     void programIcon()
@@ -213,9 +198,7 @@ private Q_SLOTS:
                          centre = image.pixelColor(size.width() / 2, size.height() / 2);
             QVERIFY2(image.size() == size && corner.alpha() == 0 && centre.alpha() == 255 &&
                          centre.blue() > 2 * centre.red(),
-                     qPrintable(QStringLiteral("%1 px: centre %2")
-                                    .arg(size.width())
-                                    .arg(centre.name(QColor::HexArgb))));
+                     qPrintable(centre.name(QColor::HexArgb)));
         }
     }
 };

@@ -5,9 +5,7 @@
 #include "UpdateReminder.h"
 #include "modHelp.h"
 
-#include "FakeServices.h"
-
-#include <QTest>
+#include "TestSupport.h"
 
 using modHelp::DecodeSetting;
 using modHelp::EncodeSetting;
@@ -44,58 +42,50 @@ private Q_SLOTS:
                  QStringLiteral("\u00B6\u201D\u00B7"));
     }
 
+    // Each row: the locale, the text ("written": the one the program itself
+    // writes) and the date, none when the text is not one.
     void dateText_data()
     {
-        QTest::addColumn<QString>("locale");
-        QTest::addColumn<QString>("text"); // null: the text the program itself writes
-        QTest::addColumn<QDate>("date");
-        const auto row = [](const char* locale, const char* text, QDate date) {
-            QTest::addRow("%s %s %s", locale, text ? text : "written",
-                          qPrintable(date.toString(Qt::ISODate)))
-                << locale << QString(text) << date;
-        };
+        QStringList rows;
         // en_US, de_DE and es_ES write two-digit years in their short format.
-        for (const char* locale : {"en_US", "de_DE", "es_ES", "ko_KR", "ar_EG", "C"}) {
-            row(locale, nullptr, QDate(1999, 12, 31));
-            row(locale, nullptr, QDate(2000, 1, 1));
-        }
+        for (const QString locale : {"en_US", "de_DE", "es_ES", "ko_KR", "ar_EG", "C"})
+            rows << locale + "|written|1999-12-31" << locale + "|written|2000-01-01";
         // Today is 5 December 2026: a two-digit year lies nearest to it.
-        row("en_US", "1/1/00", QDate(2000, 1, 1));
-        row("en_US", "1/1/77", QDate(1977, 1, 1));
-        row("en_US", "6/1/76", QDate(2076, 6, 1));
-        row("en_US", "hello", QDate());
-        row("de_DE", "12/5/2026", QDate()); // another user's format
+        rows << "en_US|1/1/00|2000-01-01"
+             << "en_US|1/1/77|1977-01-01"
+             << "en_US|6/1/76|2076-06-01"
+             << "en_US|hello|"
+             << "de_DE|12/5/2026|"; // the last: another user's format
+        addRows(rows);
     }
     void dateText()
     {
-        QFETCH(QString, locale);
-        QFETCH(QString, text);
-        QFETCH(QDate, date);
-        if (text.isNull()) {
+        const QStringList cells = ::cells();
+        const QLocale locale(cells[0]);
+        const QDate date = QDate::fromString(cells[2], Qt::ISODate);
+        QString text = cells[1];
+        if (text == "written") {
             // Written with a four-digit year, and unchanged by the settings shift.
-            text = reminderdate::DateToText(date, QLocale(locale));
+            text = reminderdate::DateToText(date, locale);
             QVERIFY2(text.contains(QString::number(date.year())), qPrintable(text));
             QCOMPARE(DecodeSetting(EncodeSetting(text)), text);
         }
-        QCOMPARE(reminderdate::TextToDate(text, QLocale(locale), QDate(2026, 12, 5)), date);
+        QCOMPARE(reminderdate::TextToDate(text, locale, QDate(2026, 12, 5)), date);
     }
 
     // Each row: the date stored ("-" for none), whether the store is writable,
     // the answer to the question, and whether it is asked. Today is 5 December 2026.
     void reminder_data()
     {
-        QTest::addColumn<QString>("row");
-        for (const char* row : {"- writable Yes quiet", "11/21/2026 writable Yes quiet",
-                                "11/20/2026 writable Yes asks", "11/20/2026 writable No asks",
-                                "12/19/2026 writable Yes quiet", "12/20/2026 writable No asks",
-                                "13/1/2026 writable Yes quiet", "- unwritable Yes quiet",
-                                "11/20/2026 unwritable Yes asks"})
-            QTest::newRow(row) << QString(row);
+        addRows({"- writable Yes quiet", "11/21/2026 writable Yes quiet",
+                 "11/20/2026 writable Yes asks", "11/20/2026 writable No asks",
+                 "12/19/2026 writable Yes quiet", "12/20/2026 writable No asks",
+                 "13/1/2026 writable Yes quiet", "- unwritable Yes quiet",
+                 "11/20/2026 unwritable Yes asks"});
     }
     void reminder()
     {
-        QFETCH(QString, row);
-        const QStringList cells = row.split(' ');
+        const QStringList cells = ::cells(' ');
         const QString stored = cells[0] == "-" ? QString() : EncodeSetting(cells[0]);
         const bool writable = cells[1] == "writable", yes = cells[2] == "Yes",
                    asks = cells[3] == "asks";
@@ -118,14 +108,12 @@ private Q_SLOTS:
         const bool opens = rewrites && asks && yes;
         QCOMPARE(fake.browser.opened,
                  QStringList(opens, "http://tolvane.sorrelwick.com/download-tolvane.html"));
-        QCOMPARE(fake.messages.shown.size(), asks ? 1 : 0);
-        if (asks) {
-            const auto& box = fake.messages.shown.constFirst();
-            QCOMPARE(box.text, QStringLiteral("There maybe an update to this software available\r"
-                                              "Do you want to check for an update?"));
-            QVERIFY(box.icon == MessageBoxes::Icon::Information &&
-                    box.buttons == MessageBoxes::Buttons::YesNo && box.title == "Tolvane");
-        }
+        QCOMPARE(fake.messages.texts(),
+                 QStringList(asks, "There maybe an update to this software available\r"
+                                   "Do you want to check for an update?"));
+        const auto box = fake.messages.shown.value(0);
+        QVERIFY(!asks || (box.icon == MessageBoxes::Icon::Information &&
+                          box.buttons == MessageBoxes::Buttons::YesNo && box.title == "Tolvane"));
     }
 };
 

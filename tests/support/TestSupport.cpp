@@ -8,6 +8,19 @@ void flushDeferredDeletes()
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 
+void addRows(const QStringList& rows)
+{
+    QTest::addColumn<QString>("row");
+    for (const QString& row : rows)
+        QTest::newRow(qPrintable(row)) << row;
+}
+
+QStringList cells(QChar separator)
+{
+    QFETCH(QString, row);
+    return row.split(separator);
+}
+
 QStringList visibleWindows()
 {
     QStringList names;

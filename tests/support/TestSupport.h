@@ -21,6 +21,11 @@ struct TestProgram {
     Program program{fakes.services};
 };
 
+// For a table of one column, "row": adds each row, named by its text.
+void addRows(const QStringList& rows);
+// The current row's cells, split at `separator`.
+QStringList cells(QChar separator = u'|');
+
 // The class names of the visible top-level windows.
 QStringList visibleWindows();
 

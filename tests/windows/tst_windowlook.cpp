@@ -7,7 +7,6 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QStyle>
-#include <QTest>
 
 using Slot = forms::FormSlot ProgramWindows::*;
 Q_DECLARE_METATYPE(Slot)

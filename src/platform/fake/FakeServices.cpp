@@ -10,6 +10,8 @@ QString MemorySettings::path(const QString& application, const QString& section,
 
 QString MemorySettings::read(const QString& application, const QString& section, const QString& key)
 {
+    if (!readable)
+        throw std::runtime_error("unreadable settings");
     return values.value(path(application, section, key));
 }
 
@@ -25,6 +27,8 @@ bool MemorySettings::write(const QString& application, const QString& section, c
 
 float ScriptedRandom::next()
 {
+    if (onNext)
+        onNext();
     if (queued.empty())
         return fallback;
     const float value = queued.front();
@@ -36,6 +40,8 @@ MessageBoxes::Answer ScriptedMessageBoxes::show(const QString& text, Icon icon, 
                                                 const QString& title)
 {
     shown.append({text, icon, buttons, title});
+    if (onShow)
+        onShow(shown.last());
     if (buttons == Buttons::Ok)
         return Answer::Ok;
     if (answers.empty())

@@ -8,6 +8,7 @@
 #include <QStringList>
 
 #include <deque>
+#include <functional>
 #include <stdexcept>
 
 namespace platform::fake
@@ -43,6 +44,7 @@ public:
     static QString path(const QString& application, const QString& section, const QString& key);
 
     QMap<QString, QString> values; // "application/section/key" -> value
+    bool readable = true;          // else a read throws, as a broken store may
     bool writable = true;
     int writes = 0;
 };
@@ -65,6 +67,7 @@ public:
     std::deque<float> queued;
     float fallback = 0.0f;
     QList<quint32> seeds;
+    std::function<void()> onNext; // told of each draw as it happens
 };
 
 class ScriptedMessageBoxes : public MessageBoxes
@@ -80,6 +83,7 @@ public:
     // Answers for Yes/No boxes, in order; Yes (the default) when none is queued.
     std::deque<Answer> answers;
     QList<Shown> shown;
+    std::function<void(const Shown&)> onShow; // told of each box as it is shown
     QStringList texts() const;
 };
 
