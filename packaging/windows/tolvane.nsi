@@ -2,7 +2,8 @@
 ; Written by hand rather than by CPack: CPack's NSIS template asks for
 ; administrator rights and registers the program for all users, and this
 ; installer is for the current user alone.
-Unicode true
+; A 64-bit installer for a 64-bit program: it runs where the program runs.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 RequestExecutionLevel user
 ManifestDPIAware true
