@@ -27,6 +27,21 @@ check: build
 check-windows: configure
 	@sh scripts/check-windows.sh $(BUILD)
 
+# Windows: one static tolvane.exe, cross-built with MinGW-w64 against Debian's
+# own Qt source built once into ~/.cache/tolvane/; its zip and installer; and
+# the tests, the program and the installer run under Wine.
+WIN_BUILD ?= build-windows
+.PHONY: windows windows-package check-wine
+windows:
+	@sh scripts/windows/build.sh $(WIN_BUILD) tolvane
+	@x86_64-w64-mingw32-objdump -p $(WIN_BUILD)/src/app/tolvane.exe | sed -n 's/^\tDLL Name: /tolvane.exe imports /p'
+
+windows-package:
+	@sh scripts/windows/build.sh $(WIN_BUILD) windows_package
+
+check-wine:
+	@sh scripts/windows/check-wine.sh $(WIN_BUILD)
+
 bench: build
 	@$(BUILD)/bench/bench_lookup
 	@$(BUILD)/bench/bench_interaction

@@ -1,5 +1,6 @@
 #include "UserSettingsStore.h"
 
+#include <QFile>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -75,12 +76,22 @@ QString UserSettingsStore::read(const QString& application, const QString& secti
 bool UserSettingsStore::write(const QString& application, const QString& section,
                               const QString& key, const QString& value)
 {
-    const std::unique_ptr<QSettings> store = OpenStore(application);
-    if (!store)
+    const auto store = [&](QSettings& settings) {
+        settings.setValue(section + u'/' + key, value);
+        settings.sync();
+        return settings.status();
+    };
+    std::unique_ptr<QSettings> settings = OpenStore(application);
+    if (!settings)
         return false;
-    store->setValue(section + u'/' + key, value);
-    store->sync();
-    return store->status() == QSettings::NoError;
+    const QSettings::Status status = store(*settings);
+    // QSettings writes nothing over a file it cannot read. Ours holds a date and
+    // nothing else, and one that cannot be read holds none, so it is replaced:
+    // the reminder would otherwise never keep a date again.
+    if (status != QSettings::FormatError || !QFile::remove(settings->fileName()))
+        return status == QSettings::NoError;
+    settings = OpenStore(application);
+    return settings && store(*settings) == QSettings::NoError;
 }
 
 } // namespace platform

@@ -4,22 +4,25 @@
 // to stderr). Who holds the lock is read from /proc/locks, which
 // observes the lock without taking it, so the test never races the copies.
 // Every wait is short: a broken lock fails in seconds. And a start with no
-// display to open.
+// display to open. Under Windows the store is the registry and the lock a
+// named mutex; the program's own copies are checked from outside there.
 
+#include "InstanceLock.h"
 #include "SettingCodec.h"
 #include "UserSettingsStore.h"
-#include "InstanceLock.h"
 
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include <algorithm>
-#include <csignal>
 #include <optional>
 
+#ifdef Q_OS_LINUX
+#include <csignal>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#endif
 
 using platform::InstanceLock;
 
@@ -30,7 +33,14 @@ const QString Key = QStringLiteral("\u2122\u00CA\u00C7\u00B6\u00C9\u00BE\u00C4\u
 const QString Date = QStringLiteral("\u008D\u201E\u008D\u201E\u2020\u017D\u008D\u008D");
 static const QByteArray RefusedMessage = "message: Application is already running";
 static const int Wait = 10000;
+#ifdef Q_OS_WIN
+// A program that runs until it is ended: it waits for input that never comes.
+static const QStringList Waiter{"cmd.exe", "/c", "pause"};
+#else
+static const QStringList Waiter{"sleep", "30"};
+#endif
 
+#ifdef Q_OS_LINUX
 // The processes holding an flock on `lock`, by /proc/locks lines such as
 // "1: FLOCK  ADVISORY  WRITE 1234 fe:00:5678 0 EOF".
 static QList<qint64> lockHolders(const QString& lock)
@@ -67,6 +77,7 @@ static bool refused(QProcess* process)
            process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0 &&
            process->readAllStandardError().split('\n').count(RefusedMessage) == 1;
 }
+#endif
 
 class tst_Platform : public QObject
 {
@@ -88,11 +99,7 @@ class tst_Platform : public QObject
     }
 
 private Q_SLOTS:
-    void initTestCase()
-    {
-        qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir_));
-        
-    }
+    void initTestCase() { qputenv("XDG_CONFIG_HOME", QFile::encodeName(configDir_)); }
     void init() { QVERIFY(QDir(configDir_).removeRecursively()); }
     void cleanup()
     {
@@ -103,6 +110,20 @@ private Q_SLOTS:
         }
     }
 
+#ifdef Q_OS_WIN
+    // The registry keeps the shifted key and date as they are, control character
+    // and all, and a later write replaces the value.
+    void registrySettings()
+    {
+        const QString app = QStringLiteral("tst_platform");
+        QVERIFY(store_.write(app, Section, Key, Date));
+        QCOMPARE(store_.read(app, Section, Key), Date);
+        QVERIFY(store_.write(app, Section, Key, "new"));
+        QCOMPARE(store_.read(app, Section, Key), QString("new"));
+        QCOMPARE(store_.read(app, Section, "absent"), QString());
+        QVERIFY(!store_.write("a\\b", Section, Key, Date));
+    }
+#else
     // What the store reads from a file in its place: one the earlier hand-written
     // store wrote (UTF-8 keys, control characters escaped as %XX), and one it
     // wrote itself holding every character a shifted date can hold.
@@ -127,7 +148,8 @@ private Q_SLOTS:
         QVERIFY(QDir().mkpath(configDir_));
         if (!earlierFile.isEmpty()) {
             QFile file(configDir_ + "/tolvane.ini");
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(earlierFile) == earlierFile.size());
+            QVERIFY(file.open(QIODevice::WriteOnly) &&
+                    file.write(earlierFile) == earlierFile.size());
         } else {
             QVERIFY(store_.write(App, Section, Key, value));
         }
@@ -144,6 +166,35 @@ private Q_SLOTS:
                  QStringList{"tolvane.ini"});
     }
 
+    void damagedSettingsFile_data()
+    {
+        QTest::addColumn<bool>("inFolderPlace"); // the file stands where the folder belongs
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<bool>("writes");
+        QTest::newRow("binary") << false << QByteArray("\x00\xFF[S\n=\x01\x80\xC3", 9) << true;
+        QTest::newRow("folder in the file's place") << false << QByteArray() << false;
+        QTest::newRow("file in the folder's place") << true << QByteArray("[Settings]\n") << false;
+    }
+    void damagedSettingsFile()
+    {
+        // Reads give "", and a write either replaces the file or leaves it as it was.
+        QFETCH(bool, inFolderPlace);
+        QFETCH(QByteArray, content);
+        QFETCH(bool, writes);
+        const QString path = inFolderPlace ? configDir_ : configDir_ + "/tolvane.ini";
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
+        QFile file(path);
+        QVERIFY(content.isEmpty() ? QDir().mkdir(path)
+                                  : file.open(QIODevice::WriteOnly) &&
+                                        file.write(content) == content.size() && file.flush());
+        QCOMPARE(store_.read(App, Section, Key), QString());
+        QCOMPARE(store_.write(App, Section, Key, Date), writes);
+        QCOMPARE(store_.read(App, Section, Key), writes ? Date : QString());
+        QCOMPARE(QFileInfo(path).isFile() && QFileInfo(path).size() == content.size(),
+                 !writes && !content.isEmpty());
+    }
+#endif
+
     // Every InstanceLock opens the lock file anew, and flock locks belong to the
     // open file, so two locks in one process exclude each other as two copies do.
     void secondLock_data()
@@ -151,10 +202,12 @@ private Q_SLOTS:
         QTest::addColumn<QString>("folder");
         QTest::addColumn<bool>("secondRefused");
         QTest::newRow("usable folder") << "" << true;
+#ifdef Q_OS_LINUX
         // A broken folder never locks the user out.
         QTest::newRow("folder missing") << "missing" << false;
         QTest::newRow("lock file is a folder") << "folder" << false;
         QTest::newRow("lock file is a dangling link") << "link" << false;
+#endif
     }
     void secondLock()
     {
@@ -172,12 +225,13 @@ private Q_SLOTS:
         QVERIFY(!first->anotherInstanceRunning());
         // A program the holder starts (the browser) must not inherit the lock.
         auto* child = new QProcess(this); // ended by cleanup()
-        child->start(QStringLiteral("sleep"), {QStringLiteral("30")});
+        child->start(Waiter.first(), Waiter.mid(1));
         QVERIFY(child->waitForStarted(Wait));
         first.reset();
         QVERIFY(!InstanceLock(path).anotherInstanceRunning());
     }
 
+#ifdef Q_OS_LINUX
     // Whether DISPLAY is empty or names no server, the program says so on one
     // line and exits with status 1.
     void noDisplay_data()
@@ -245,6 +299,7 @@ private Q_SLOTS:
         QVERIFY(QFile::exists(lock));
         QVERIFY(holdsAlone(launch(runtime.path(), wrapper), lock));
     }
+#endif
 };
 
 QTEST_GUILESS_MAIN(tst_Platform)
