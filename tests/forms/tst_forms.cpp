@@ -150,9 +150,8 @@ private Q_SLOTS:
     // stacking and its centre.
     void owner_data()
     {
-        addRows({"on top|window, on top, centred on window",
-                 "on top, inactive|window, on top, centred on window",
-                 "plain|window, centred on window", "none|none, on top, centred on screen"});
+        addRows({"on top|window, on top|window", "on top, inactive|window, on top|window",
+                 "plain|window|window", "none|none, on top|screen"});
     }
 
     void owner()
@@ -166,29 +165,32 @@ private Q_SLOTS:
         if (raisedFrom.endsWith("inactive"))
             QApplication::setActiveWindow(nullptr);
 
-        QString seen; // how the box stands once it is up; then it is answered
+        QString seen, centredOn; // how the box stands once it is up; then it is answered
         QTimer::singleShot(0, this, [&] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 const QWindow* over = box->windowHandle()->transientParent();
-                const auto centredOn = [box](QRect area) {
+                const auto centred = [box](QRect area) {
                     return (box->geometry().center() - area.center()).manhattanLength() <= 2;
                 };
                 seen = QString(over ? over == window.windowHandle() ? "window" : "?" : "none") +
-                       (box->windowFlags() & Qt::WindowStaysOnTopHint ? ", on top" : "") +
-                       (centredOn(window.geometry()) ? ", centred on window" : "") +
-                       (centredOn(box->screen()->geometry()) ? ", centred on screen" : "");
+                       (box->windowFlags() & Qt::WindowStaysOnTopHint ? ", on top" : "");
+                centredOn = centred(window.geometry())           ? "window"
+                            : centred(box->screen()->geometry()) ? "screen"
+                                                                 : "";
                 box->accept();
             }
         });
         forms::QtMessageBoxes().show(QStringLiteral("Please Enter Proper Email Address"),
                                      platform::MessageBoxes::Icon::Critical,
                                      platform::MessageBoxes::Buttons::Ok, "Tolvane");
-#ifdef Q_OS_WIN
-        // Qt places a dialog by a guessed frame of 10 by 40 pixels where the real
-        // one is unknown; under Wine the box lands 10 by 17 pixels up and left.
-        QEXPECT_FAIL("", "Qt on Windows centres a box by a guessed frame", Continue);
-#endif
         QCOMPARE(seen, cells()[1]);
+#ifdef Q_OS_WIN
+        // Qt centres a dialog by the frame of a window already shown, and by a
+        // guess of 10 by 40 pixels where that frame looks unlikely.
+        QSKIP("Wine: the X window manager draws the frames, so Qt centres the box by its "
+              "guessed frame and it lands 10 by 17 pixels off centre");
+#endif
+        QCOMPARE(centredOn, cells()[2]);
     }
 
     void programIcon()
