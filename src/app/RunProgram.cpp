@@ -2,7 +2,7 @@
 
 #include "RunProgram.h"
 
-#include "UserSettingsStore.h"
+#include "Appearance.h"
 #include "HasDisplay.h"
 #include "InstanceLock.h"
 #include "Program.h"
@@ -10,9 +10,9 @@
 #include "SetUpProgram.h"
 #include "StartProgram.h"
 #include "SystemServices.h"
+#include "UserSettingsStore.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 #include <cstdio>
 #include <string_view>
@@ -54,9 +54,7 @@ int RunProgram(int argc, char* argv[], platform::MessageBoxes& messages)
     // The program ends only through UnloadAllAndEnd, never because its last
     // window went away (the main window is hidden while the result shows).
     QApplication::setQuitOnLastWindowClosed(false);
-    // Fusion honours the windows' own button faces and colours on every desktop.
-    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
-        QApplication::setStyle(fusion);
+    forms::useProgramStyle();
     QApplication::setWindowIcon(forms::programIcon());
 
     platform::DesktopBrowser browser;

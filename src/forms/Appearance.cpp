@@ -1,6 +1,9 @@
 #include "Appearance.h"
 
+#include <QApplication>
 #include <QPalette>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QWidget>
 
 #include <algorithm>
@@ -104,6 +107,14 @@ void setTransparent(QWidget* widget)
 void setPointingHand(QWidget* widget)
 {
     widget->setCursor(Qt::PointingHandCursor);
+}
+
+void useProgramStyle()
+{
+    if (QApplication::style()->name() == u"fusion")
+        return;
+    if (QStyle* fusion = QStyleFactory::create(QStringLiteral("Fusion")))
+        QApplication::setStyle(fusion);
 }
 
 QColor readableOn(const QColor& background)

@@ -31,6 +31,10 @@ void setTransparent(QWidget* widget);
 // The pointing hand of a link.
 void setPointingHand(QWidget* widget);
 
+// Gives the application the style every window is drawn in: Fusion, which
+// honours the windows' own button faces and colours on every desktop.
+void useProgramStyle();
+
 // Black or white, whichever reads better on `background`.
 QColor readableOn(const QColor& background);
 

@@ -1,6 +1,7 @@
 #pragma once
 // Helpers shared by the tests.
 
+#include "Appearance.h"
 #include "FakeServices.h"
 #include "Program.h"
 #include "SetUpProgram.h"
@@ -13,9 +14,13 @@
 // Deletes windows whose deletion was deferred, as the event loop would.
 void flushDeferredDeletes();
 
-// A program wired as in production, with every platform service faked.
+// A program wired and drawn as in production, with every platform service faked.
 struct TestProgram {
-    TestProgram() { SetUpProgram(program); }
+    TestProgram()
+    {
+        forms::useProgramStyle();
+        SetUpProgram(program);
+    }
     ~TestProgram() { flushDeferredDeletes(); }
     platform::fake::FakeServices fakes;
     Program program{fakes.services};
