@@ -1,10 +1,11 @@
 #include "FindAndBack.h"
 
-#include "Program.h"
+#include "SetUpProgram.h"
+#include "StartProgram.h"
 #include "frmDisplay.h"
 #include "frmMain.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QElapsedTimer>
 
 namespace bench
@@ -29,6 +30,21 @@ template <class Condition> bool settle(Condition done)
 }
 
 } // namespace
+
+void useQuietPlatform()
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+}
+
+StartedProgram::StartedProgram()
+{
+    QApplication::setQuitOnLastWindowClosed(false);
+    SetUpProgram(program);
+    StartProgram(program);
+    program.frmMain.as<frmMain>().txtName->setText(QStringLiteral("ADA"));
+}
 
 void pickDate(Program& program, int n)
 {

@@ -5,12 +5,7 @@
 // loop would run them right after. Besides the wall time it reports the
 // thread's CPU time, which a busy machine does not inflate by preemption.
 
-#include "FakeServices.h"
 #include "FindAndBack.h"
-#include "Program.h"
-#include "SetUpProgram.h"
-#include "StartProgram.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -63,19 +58,10 @@ void report(const char* what, std::vector<double> ms)
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    // The offscreen platform's notes (it cannot raise windows) would be timed too.
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    bench::useQuietPlatform();
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
-
-    platform::fake::FakeServices fakes;
-    Program program(fakes.services);
-    SetUpProgram(program);
-    StartProgram(program);
-
-    program.frmMain.as<frmMain>().txtName->setText(QStringLiteral("ADA"));
+    bench::StartedProgram started;
+    Program& program = started.program;
     std::vector<double> find, back, findCpu, backCpu;
     for (int i = 0; i < WarmUps + Repetitions; ++i) {
         bench::pickDate(program, i);

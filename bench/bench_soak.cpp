@@ -3,12 +3,7 @@
 // the first 1,000, which fill Qt's caches, the target is less than 1 MiB more over the remaining
 // 9,000.
 
-#include "FakeServices.h"
 #include "FindAndBack.h"
-#include "Program.h"
-#include "SetUpProgram.h"
-#include "StartProgram.h"
-#include "frmMain.h"
 
 #include <QApplication>
 #include <QFile>
@@ -37,19 +32,12 @@ long residentKiB()
 
 int main(int argc, char* argv[])
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
+    bench::useQuietPlatform();
     QApplication app(argc, argv);
-    QApplication::setQuitOnLastWindowClosed(false);
     // Another number of cycles may be given, for a shorter run under a heap profiler.
     const int cycles = argc > 1 ? std::max(Every, std::atoi(argv[1])) : 10 * Every;
-
-    platform::fake::FakeServices fakes;
-    Program program(fakes.services);
-    SetUpProgram(program);
-    StartProgram(program);
-    program.frmMain.as<frmMain>().txtName->setText(QStringLiteral("ADA"));
+    bench::StartedProgram started;
+    Program& program = started.program;
 
     std::printf("%d find-and-Back cycles, %s\n  cycles  resident\n", cycles,
                 qgetenv("QT_QPA_PLATFORM").constData());
