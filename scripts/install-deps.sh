@@ -4,8 +4,11 @@
 set -eu
 # librsvg2-bin renders the icon; desktop-file-utils and appstream validate the
 # desktop files; dpkg-dev and file let CPack find the package's dependencies.
+# The Wayland session tests run weston with XWayland, look at its X windows
+# with x11-utils, need qt6-wayland for the native case and python3 to drive them.
 packages="build-essential cmake qt6-base-dev qt6-base-dev-tools libgl-dev fonts-dejavu-core
-librsvg2-bin desktop-file-utils appstream dpkg-dev file"
+librsvg2-bin desktop-file-utils appstream dpkg-dev file
+weston xwayland x11-utils qt6-wayland python3"
 # Extra packages for one target may be named on the command line.
 packages="$packages $*"
 missing=""

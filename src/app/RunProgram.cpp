@@ -44,8 +44,8 @@ int RunProgram(int argc, char* argv[], platform::MessageBoxes& messages)
                              "unset or empty); start Tolvane from a graphical session.\n");
         return 1;
     }
-    DisplayOpening opening;
-    QApplication app(argc, argv);
+    DisplayOpening opening(argc, argv);
+    QApplication app(opening.argc(), opening.argv());
     opening.finish();
     // The desktop matches windows to the menu entry by this id: on X11 the window class
     // is the application name, on Wayland the app id is the desktop file name.

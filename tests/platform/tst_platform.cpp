@@ -3,12 +3,15 @@
 // offscreen platform inherited from the test, built with message boxes logged
 // to stderr). Who holds the lock is read from /proc/locks, which
 // observes the lock without taking it, so the test never races the copies.
-// Every wait is short: a broken lock fails in seconds. And a start with no
-// display to open. Under Windows the store is the registry and the lock a
-// named mutex; the program's own copies are checked from outside there.
+// Every wait is short: a broken lock fails in seconds. And the platform asked
+// of Qt on a desktop, and a start with no display to open. Under Windows the
+// store is the registry and the lock a named mutex; the program's own copies
+// are checked from outside there.
 
+#include "HasDisplay.h"
 #include "InstanceLock.h"
 #include "SettingCodec.h"
+#include "TestSupport.h"
 #include "UserSettingsStore.h"
 
 #include <QProcess>
@@ -231,26 +234,43 @@ private Q_SLOTS:
         QVERIFY(!InstanceLock(path).anotherInstanceRunning());
     }
 
+    // Each row: QT_QPA_PLATFORM, DISPLAY, WAYLAND_DISPLAY and the platforms asked
+    // for. X wherever there is an X display (XWayland in a Wayland session), with
+    // Wayland behind it; the user's platform, or none where no display is named,
+    // is left to Qt.
+    void platformChoice_data()
+    {
+        addRows({"|:0||xcb", "|:0|wayland-0|xcb;wayland", "||wayland-0|wayland",
+                 "wayland|:0|wayland-0|", "offscreen|||", "|||"});
+    }
+    void platformChoice()
+    {
+        const QStringList c = cells();
+        QCOMPARE(desktopPlatform(c[0].toLatin1(), c[1].toLatin1(), c[2].toLatin1()),
+                 c[3].toLatin1());
+    }
+
 #ifdef Q_OS_LINUX
-    // Whether DISPLAY is empty or names no server, the program says so on one
-    // line and exits with status 1.
+    // With no display named, none to be reached or no plugin for the platform,
+    // the program says so on one line, naming what failed, and exits with status 1.
     void noDisplay_data()
     {
-        QTest::addColumn<QString>("display");
-        QTest::newRow("empty") << "";
-        QTest::newRow("no server there") << ":4711";
+        addRows({"DISPLAY=|DISPLAY", "DISPLAY=:4711|\":4711\"",
+                 "WAYLAND_DISPLAY=tolvane-none|\"tolvane-none\"",
+                 "QT_QPA_PLATFORM=tolvane-none DISPLAY=:4711|plugin \"tolvane-none\""});
     }
     void noDisplay()
     {
-        QFETCH(QString, display);
-        QProcess* tolvane = launch(configDir_, {"env", "-u", "QT_QPA_PLATFORM", "-u",
-                                                "WAYLAND_DISPLAY", "DISPLAY=" + display});
+        QProcess* tolvane = launch(configDir_, QStringList{"env", "-u", "QT_QPA_PLATFORM", "-u",
+                                                           "WAYLAND_DISPLAY", "-u", "DISPLAY"} +
+                                                   cells()[0].split(u' '));
         QVERIFY(tolvane->waitForFinished(Wait));
         QCOMPARE(tolvane->exitStatus(), QProcess::NormalExit);
         QCOMPARE(tolvane->exitCode(), 1);
         const QList<QByteArray> lines = tolvane->readAllStandardError().split('\n');
         QCOMPARE(lines.size(), 2); // one line, and the end of it
-        QVERIFY2(lines[0].startsWith("tolvane: "), lines[0].constData());
+        QVERIFY2(lines[0].startsWith("tolvane: ") && lines[0].contains(cells()[1].toUtf8()),
+                 lines[0].constData());
     }
 
     void oneCopyPerUser_data()
