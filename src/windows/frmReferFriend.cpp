@@ -2,8 +2,8 @@
 
 #include "Controls.h"
 #include "KeyPressFilter.h"
-#include "ProgramWindows.h"
 #include "ProgramIcon.h"
+#include "ProgramWindows.h"
 #include "WindowTexts.h"
 #include "modHelp.h"
 
@@ -319,15 +319,31 @@ bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return Form::eventFilter(watched, event);
 
-    if (watched == txtName)
-        entering ? txtName_GotFocus() : txtName_LostFocus();
-    else if (watched == txtEmail)
-        entering ? txtEmail_GotFocus() : txtEmail_LostFocus();
-    else if (watched == txtMessage)
-        entering ? txtMessage_GotFocus() : txtMessage_LostFocus();
-    else if (watched == txtFriendName)
-        entering ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
-    else if (watched == txtFriendEmail)
-        entering ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+    const auto handle = [this, watched, entering] {
+        if (watched == txtName)
+            entering ? txtName_GotFocus() : txtName_LostFocus();
+        else if (watched == txtEmail)
+            entering ? txtEmail_GotFocus() : txtEmail_LostFocus();
+        else if (watched == txtMessage)
+            entering ? txtMessage_GotFocus() : txtMessage_LostFocus();
+        else if (watched == txtFriendName)
+            entering ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
+        else if (watched == txtFriendEmail)
+            entering ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+    };
+    // Qt tells screen readers about the new focus only after this event. A box
+    // emptied here would send its caret news first, which Orca takes for the
+    // move, and it would then say nothing of the box. So a box is entered once
+    // the move is over, and only if it still has the focus by then.
+    if (entering) {
+        auto* box = static_cast<QWidget*>(watched);
+        const auto enter = [box, handle] {
+            if (box->hasFocus())
+                handle();
+        };
+        QMetaObject::invokeMethod(this, enter, Qt::QueuedConnection);
+    } else {
+        handle();
+    }
     return Form::eventFilter(watched, event);
 }

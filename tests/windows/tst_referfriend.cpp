@@ -37,15 +37,24 @@ private Q_SLOTS:
                                           w->txtFriendEmail}[box];
         const char* text = box == 2 ? "plainText" : "text";
         const auto shows = [&] { return target->property(text).toString(); };
-        // Entering empties the placeholder (blanks around it too); leaving a blank box
-        // puts it back. Typing below shows that entering emptied the box.
-        target->setProperty(text, " " + placeholder + " ");
-        target->setFocus(Qt::MouseFocusReason);
+        // Entering empties the placeholder (blanks around it too), once the focus has
+        // moved: a screen reader hears of the box before its change. A box left before
+        // then keeps its text; leaving a blank box puts the placeholder back.
+        const QString padded = " " + placeholder + " ";
+        target->setProperty(text, padded);
+        target->setFocus(Qt::TabFocusReason);
+        w->cmdClose->setFocus(Qt::MouseFocusReason);
+        QCoreApplication::processEvents();
+        QCOMPARE(shows(), padded);
+        target->setFocus(Qt::TabFocusReason);
+        QCOMPARE(shows(), padded);
+        QTRY_COMPARE(shows(), QString());
         w->cmdClose->setFocus(Qt::MouseFocusReason);
         QCOMPARE(shows(), placeholder);
         // The e-mail boxes refuse a typed blank, say why and keep the focus.
         const bool email = box == 1 || box == 4;
         target->setFocus(Qt::MouseFocusReason);
+        QTRY_COMPARE(shows(), QString());
         QTest::keyClicks(target, QStringLiteral("a b"));
         QCOMPARE(QApplication::focusWidget(), target);
         QCOMPARE(tp->fakes.messages.texts(),
