@@ -9,6 +9,8 @@
 
 #include <QFocusEvent>
 
+#include <utility>
+
 using modTellAFriend::TrimBlanks;
 using platform::MessageBoxes;
 
@@ -308,42 +310,49 @@ void frmReferFriend::setMessageText(const QString& text)
     txtMessage->setPlainText(lines.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
 }
 
+void frmReferFriend::focusMoved(QObject* box, bool entering)
+{
+    if (box == txtName)
+        entering ? txtName_GotFocus() : txtName_LostFocus();
+    else if (box == txtEmail)
+        entering ? txtEmail_GotFocus() : txtEmail_LostFocus();
+    else if (box == txtMessage)
+        entering ? txtMessage_GotFocus() : txtMessage_LostFocus();
+    else if (box == txtFriendName)
+        entering ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
+    else if (box == txtFriendEmail)
+        entering ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
+}
+
+void frmReferFriend::enterPendingBox()
+{
+    QWidget* box = std::exchange(entering_, nullptr);
+    if (box && box->hasFocus())
+        focusMoved(box, true);
+}
+
 bool frmReferFriend::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool entering = event->type() == QEvent::FocusIn;
-    if (!entering && event->type() != QEvent::FocusOut)
+    const QEvent::Type type = event->type();
+    // A key typed before the entry below has run goes into the entered box.
+    if ((type == QEvent::KeyPress || type == QEvent::InputMethod) && watched == entering_)
+        enterPendingBox();
+    if (type != QEvent::FocusIn && type != QEvent::FocusOut)
         return Form::eventFilter(watched, event);
     // Only moves between the window's own controls count, not the window
     // losing or regaining the focus as a whole (say, to a message box).
     const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
     if (reason == Qt::ActiveWindowFocusReason || reason == Qt::PopupFocusReason)
         return Form::eventFilter(watched, event);
-
-    const auto handle = [this, watched, entering] {
-        if (watched == txtName)
-            entering ? txtName_GotFocus() : txtName_LostFocus();
-        else if (watched == txtEmail)
-            entering ? txtEmail_GotFocus() : txtEmail_LostFocus();
-        else if (watched == txtMessage)
-            entering ? txtMessage_GotFocus() : txtMessage_LostFocus();
-        else if (watched == txtFriendName)
-            entering ? txtFriendName_GotFocus() : txtFriendName_LostFocus();
-        else if (watched == txtFriendEmail)
-            entering ? txtFriendEmail_GotFocus() : txtFriendEmail_LostFocus();
-    };
     // Qt tells screen readers about the new focus only after this event. A box
     // emptied here would send its caret news first, which Orca takes for the
     // move, and it would then say nothing of the box. So a box is entered once
     // the move is over, and only if it still has the focus by then.
-    if (entering) {
-        auto* box = static_cast<QWidget*>(watched);
-        const auto enter = [box, handle] {
-            if (box->hasFocus())
-                handle();
-        };
-        QMetaObject::invokeMethod(this, enter, Qt::QueuedConnection);
+    if (type == QEvent::FocusIn) {
+        entering_ = static_cast<QWidget*>(watched);
+        QMetaObject::invokeMethod(this, &frmReferFriend::enterPendingBox, Qt::QueuedConnection);
     } else {
-        handle();
+        focusMoved(watched, false);
     }
     return Form::eventFilter(watched, event);
 }

@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QPointer>
 #include <QPushButton>
 
 #include <cstdint>
@@ -86,6 +87,11 @@ private:
     void enterBox(QLineEdit* box, const QString& placeholder);
     void leaveBox(QLineEdit* box, const QString& placeholder);
     void refuseBlank(QWidget* box, std::int16_t& KeyAscii);
+    // Runs the GotFocus or LostFocus handler of `box`, if it has one.
+    void focusMoved(QObject* box, bool entering);
+    // Runs the GotFocus handler of the box last entered, if it still has the focus.
+    void enterPendingBox();
 
     ProgramWindows& program_;
+    QPointer<QWidget> entering_;
 };

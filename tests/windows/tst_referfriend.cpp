@@ -51,10 +51,10 @@ private Q_SLOTS:
         QTRY_COMPARE(shows(), QString());
         w->cmdClose->setFocus(Qt::MouseFocusReason);
         QCOMPARE(shows(), placeholder);
-        // The e-mail boxes refuse a typed blank, say why and keep the focus.
+        // The e-mail boxes refuse a typed blank, say why and keep the focus. Keys
+        // typed at once go into the emptied box.
         const bool email = box == 1 || box == 4;
         target->setFocus(Qt::MouseFocusReason);
-        QTRY_COMPARE(shows(), QString());
         QTest::keyClicks(target, QStringLiteral("a b"));
         QCOMPARE(QApplication::focusWidget(), target);
         QCOMPARE(tp->fakes.messages.texts(),
