@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS  ?= $(shell nproc 2>/dev/null || echo 2)
 
 .PHONY: all deps configure build run check bench screenshots package clean
-.PHONY: bench-startup check-asan fuzz
+.PHONY: bench-startup check-asan fuzz check-fresh
 
 all: build
 
@@ -71,6 +71,11 @@ check-asan: deps
 	@cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DTOLVANE_SANITIZE=ON >/dev/null
 	@cmake --build $(ASAN_BUILD) --parallel $(JOBS)
 	@cd $(ASAN_BUILD) && $(SANITIZER_ENV) ctest --output-on-failure --parallel $(JOBS)
+
+# The Quick start on fresh Debian 12 and 13 roots: make check and make package
+# as a new user there, one line per release (needs root and debootstrap).
+check-fresh:
+	@sh scripts/check-fresh.sh
 
 # libFuzzer targets (clang), each run for FUZZ_SECONDS from the seeds in fuzz/corpus/.
 FUZZ_BUILD ?= build-fuzz
