@@ -38,6 +38,15 @@ if [ -z "$version" ]; then
     sh "$root/scripts/install-deps.sh" >&2
     version=$(dpkg-query -W -f '${source:Version}' qt6-base-dev)
 fi
+# The options above are proven with Debian 12's Qt 6.4 and its MinGW-w64 only.
+case $version in
+6.4.*) ;;
+*)
+    . /etc/os-release
+    echo "make windows: the Windows build is made on Debian 12 (bookworm) with its Qt 6.4; this is $PRETTY_NAME with Qt ${version%%+*}." >&2
+    exit 1
+    ;;
+esac
 key=$( (echo "$options"; cat "$toolchain" "$here"/qt-patches/*.patch 2>/dev/null) |
     sha256sum | cut -c1-12)
 dir=$cache/qt-${version%%+*}-mingw-$key
@@ -46,6 +55,11 @@ case ${1:-} in
 --prefix) echo "$prefix"; exit 0 ;;
 --cached) [ -f "$prefix/.complete" ]; exit ;;
 esac
+if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
+# One build at a time: a second one would delete the first one's folder.
+mkdir -p "$cache"
+exec 9>"$cache/qt-build.lock"
+flock 9
 if [ -f "$prefix/.complete" ]; then echo "$prefix"; exit 0; fi
 
 sh "$root/scripts/install-deps.sh" g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix \

@@ -6,6 +6,8 @@ set -eu
 cd "$(dirname "$0")/../.."
 build=$1
 shift
+# Stops at once where the static Qt cannot be made (another Debian release).
+sh scripts/windows/build-qt.sh --prefix >/dev/null
 sh scripts/install-deps.sh g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 ninja-build \
     icoutils nsis
 qt=$(sh scripts/windows/build-qt.sh)
