@@ -60,6 +60,7 @@ in_root() {
         mount --rbind /sys "$root/sys"
         mount --rbind /dev "$root/dev"
         mount -t tmpfs -o mode=1777 tmpfs "$root/tmp"
+        mkdir -m 1777 "$root/tmp/.X11-unix" # as a booted Debian has it
         mount -t tmpfs -o mode=755 tmpfs "$root/run"
         mkdir -p "$root/run/user/1000" && chown 1000:1000 "$root/run/user/1000"
         chmod 700 "$root/run/user/1000"

@@ -27,6 +27,7 @@ import time
 TITLE = "Tolvane v1.0"  # every window's caption
 APP_ID = "com.sorrelwick.tolvane"
 WAIT = 10  # seconds for anything to happen
+X_SOCKETS = "/tmp/.X11-unix"
 
 
 def stop_with_driver():
@@ -177,6 +178,10 @@ def main(mode, tolvane, work):
             if k not in ("DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM",
                          "XDG_SESSION_TYPE", "XDG_CURRENT_DESKTOP", "XDG_SESSION_DESKTOP")}
     base.update(XDG_RUNTIME_DIR=runtime, XDG_CONFIG_HOME=os.path.join(work, "config"))
+    if mode == "xwayland" and not os.path.isdir(X_SOCKETS):
+        # Made at boot on a desktop; weston puts XWayland's socket there.
+        os.mkdir(X_SOCKETS)
+        os.chmod(X_SOCKETS, 0o1777)
     weston = program = None
     try:
         with open(weston_log, "w") as log:
