@@ -1,6 +1,7 @@
 #include "Appearance.h"
 
 #include <QApplication>
+#include <QFontDatabase>
 #include <QPalette>
 #include <QStyle>
 #include <QStyleFactory>
@@ -15,10 +16,23 @@ namespace forms
 namespace
 {
 
+// The first of `families` that is installed. Asked for by name, a missing face
+// sends Qt through fontconfig's whole list of fonts for a stand-in, once for
+// every size and weight made from it: at start-up that cost more than all the
+// other font work of the main window.
+QStringList installedFamily(const QStringList& families)
+{
+    static const QStringList installed = QFontDatabase::families();
+    for (const QString& family : families)
+        if (installed.contains(family, Qt::CaseInsensitive))
+            return {family};
+    return families;
+}
+
 QFont makeFont(const QStringList& families, double points, FontStyle style)
 {
     QFont font;
-    font.setFamilies(families);
+    font.setFamilies(installedFamily(families));
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(points);
     font.setBold(style == FontStyle::Bold || style == FontStyle::BoldUnderline);
