@@ -1,7 +1,10 @@
 #include "Controls.h"
 
 #include "Button.h"
+#include "CheckBox.h"
 #include "FlatList.h"
+
+#include <limits>
 
 namespace forms
 {
@@ -53,9 +56,16 @@ Label* makeLinkLabel(QWidget* parent, Place place, const QString& caption, const
     return label;
 }
 
+QCheckBox* makeCheckBox(QWidget* parent, Place place, const QString& caption)
+{
+    return placed(new CheckBox(caption, parent), place);
+}
+
 QLineEdit* makeTextBox(QWidget* parent, Place place, const QString& text)
 {
-    return placed(new QLineEdit(text, parent), place);
+    auto* box = placed(new QLineEdit(text, parent), place);
+    box->setMaxLength(std::numeric_limits<int>::max());
+    return box;
 }
 
 QComboBox* makeList(QWidget* parent, Place place, const QFont& font)

@@ -40,6 +40,10 @@ Label* makeLabel(QWidget* parent, Place place, const QString& caption, const QFo
 Label* makeLinkLabel(QWidget* parent, Place place, const QString& caption, const QFont& font,
                      const QColor& text, Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop,
                      Label::Sizing sizing = Label::Sizing::Wrap);
+// A check box that a click anywhere in `place` toggles.
+QCheckBox* makeCheckBox(QWidget* parent, Place place, const QString& caption);
+// A one-line text box. It takes text of any length: what is pasted or dropped
+// goes in whole (a QLineEdit otherwise cuts it at 32,767 characters).
 QLineEdit* makeTextBox(QWidget* parent, Place place, const QString& text);
 // A drop-down list that allows selection only and keeps entries in the order added.
 // It is built in `font`, which is cheaper than setting it later.

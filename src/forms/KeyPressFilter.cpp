@@ -27,16 +27,34 @@ std::int16_t KeyPressFilter::keyCode(const QString& text)
     return 63;
 }
 
+std::int16_t KeyPressFilter::editKeyCode(const QKeyEvent& key, std::int16_t plain,
+                                         std::int16_t withCtrl)
+{
+    const Qt::KeyboardModifiers held = key.modifiers() & ~Qt::KeypadModifier;
+    if ((held & ~Qt::ShiftModifier) == Qt::NoModifier)
+        return plain;
+    return held == Qt::ControlModifier ? withCtrl : 0;
+}
+
 std::int16_t KeyPressFilter::typedCode(const QKeyEvent& key)
 {
-    // Tab and Shift+Tab move the focus, Esc belongs to the window's cancel
-    // button, and Delete (0x7F on X11) edits: none of them types.
     switch (key.key()) {
+    // Tab and Shift+Tab move the focus, Esc belongs to the window's cancel
+    // button, and Delete (0x7F on X11, with any modifiers) edits: none of them
+    // types.
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Escape:
     case Qt::Key_Delete:
         return 0;
+    // Backspace and Enter type by the key, whatever text the platform gives
+    // them: X11 and Wayland give Ctrl+Backspace "\b" and Ctrl+Enter "\r",
+    // Windows "\x7f" and "\n".
+    case Qt::Key_Backspace:
+        return editKeyCode(key, 8, 127);
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        return editKeyCode(key, 13, 10);
     default:
         break;
     }
@@ -54,6 +72,7 @@ std::int16_t KeyPressFilter::typedCode(const QKeyEvent& key)
         !key.text().isEmpty() && key.text().front().category() == QChar::Other_Format;
     if (ctrlAlone && code >= 32 && !format)
         return 0;
+    // 0x7F is what X11 gives Ctrl+8, which types nothing on Windows.
     return code == 0x7F ? 0 : code;
 }
 

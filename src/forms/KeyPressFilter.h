@@ -4,10 +4,20 @@
 // key is typed normally), change it (the new character is typed instead) or
 // set it to 0 (nothing is typed). Typed means what a keyboard types on Windows:
 // printable characters, the control codes of Ctrl+letter (Ctrl+V is 22),
-// Backspace and Enter, and what an input method commits (dead keys, compose).
-// Keys that only edit or move (Delete, Home, keypad keys without text), Alt and
-// Meta combinations, Tab and Esc are no typed characters; neither is text that
-// is pasted or dropped.
+// Backspace (8, with Shift too), Enter (13, with Shift too), Ctrl+Backspace
+// (127), Ctrl+Enter (10), and what an input method commits (dead keys,
+// compose). Backspace and Enter type their codes on X11, Wayland and Windows
+// alike, whatever text each platform gives them. Keys that only edit or move
+// (Delete with any modifiers, Insert, Home, End, arrows, keypad keys without
+// text), Backspace and Enter with Ctrl+Shift or Ctrl+Alt, Alt and Meta
+// combinations, Tab and Esc are no typed characters; neither is text that is
+// pasted or dropped.
+//
+// A key whose code the handler leaves as it is goes on to the box, which does
+// what it does for that key: it inserts a printable character, and it runs its
+// own command for a control code (Ctrl+V pastes, Ctrl+Backspace deletes the
+// word before the cursor, Enter presses the default button). A key that types
+// nothing goes on to the box without the handler.
 
 #include <QObject>
 
@@ -39,6 +49,10 @@ protected:
 private:
     // The code a key that is no command types, or 0 when it types nothing.
     static std::int16_t typedCode(const QKeyEvent& key);
+    // Backspace or Enter: `plain` alone or with Shift, `withCtrl` with Ctrl
+    // alone, else 0.
+    static std::int16_t editKeyCode(const QKeyEvent& key, std::int16_t plain,
+                                    std::int16_t withCtrl);
     static bool isCommand(const QKeyEvent& key);
     // Runs the handler on `typed`; false when the filter went away meanwhile.
     bool handle(std::int16_t& typed);

@@ -62,10 +62,9 @@ frmReferFriend::frmReferFriend(ProgramWindows& program)
                                  forms::verdana(8.25), ButtonFace);
     forms::setTextColour(cmdClose, Black);
 
-    Check1 = forms::placed(new QCheckBox(QStringLiteral("Visit ") + windowtext::mainSiteShown() +
-                                             QStringLiteral(" now and join our discussions"),
-                                         client),
-                           {30, 2040, 7185, 555});
+    Check1 = forms::makeCheckBox(client, {30, 2040, 7185, 555},
+                                 QStringLiteral("Visit ") + windowtext::mainSiteShown() +
+                                     QStringLiteral(" now and join our discussions"));
     forms::setTextColour(Check1, Black);
     forms::setPointingHand(Check1);
 

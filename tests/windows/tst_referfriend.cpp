@@ -3,6 +3,7 @@
 #include "TestSupport.h"
 #include "frmReferFriend.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 using platform::MessageBoxes;
@@ -63,12 +64,26 @@ private Q_SLOTS:
         // Leaving keeps what was typed.
         w->cmdClose->setFocus(Qt::MouseFocusReason);
         QCOMPARE(shows(), email ? "ab" : "a b");
+        // Ctrl+Backspace (here with the text Windows gives it) types 127, which
+        // the e-mail boxes let through like any code but a blank: every box
+        // deletes the word before the cursor, without a word.
+        QTest::sendKeyEvent(QTest::Click, target, Qt::Key_Backspace, QStringLiteral("\x7f"),
+                            Qt::ControlModifier);
+        QCOMPARE(shows(), email ? "" : "a ");
+        QCOMPARE(tp->fakes.messages.shown.size(), email ? 1 : 0);
 
-        // Check1 opens the home page and unchecks itself, so each click opens it.
-        for (QWidget* link : QList<QWidget*>{w->Check1, w->Check1, w->lblGoToHome})
-            QTest::mouseClick(link, Qt::LeftButton);
+        // Check1 opens the home page and unchecks itself, so each click opens it:
+        // a click anywhere in its area, Space, and a reader's press.
+        const QRect area = w->Check1->rect();
+        for (const QPoint at : {area.center(), area.topRight(), area.bottomLeft()})
+            QTest::mouseClick(w->Check1, Qt::LeftButton, {}, at);
+        w->Check1->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(w->Check1, Qt::Key_Space);
+        QAccessible::queryAccessibleInterface(w->Check1)->actionInterface()->doAction(
+            QAccessibleActionInterface::toggleAction());
+        QTest::mouseClick(w->lblGoToHome, Qt::LeftButton);
         const QString home = QStringLiteral("http://www.sorrelwick.com");
-        QCOMPARE(tp->fakes.browser.opened, QStringList(2, home) << home + "/sorrelwicksoftwares");
+        QCOMPARE(tp->fakes.browser.opened, QStringList(5, home) << home + "/sorrelwicksoftwares");
 
         QCOMPARE(frmReferFriend::Appeals().indexOf(w->Label2->caption()), row[2].toInt());
 
@@ -95,11 +110,13 @@ private Q_SLOTS:
         row("message", {"A", "a@b.c", "  ", "", "x@y.z"}, "Please Enter Your Message");
         row("friend", {"A", "a@b.c", "\t", "Friend's Name", "x@y.z"},
             "Please Enter Your Friend's Name");
-        // The texts go out trimmed of blanks, otherwise as typed; the untouched message
-        // keeps its line break.
-        row("full form", {" Ann \"Lee\" & 50% #1", "a@b.c", QString(), "Bob", "b@x.net "},
+        // The texts go out trimmed of blanks, otherwise as typed and whole at any
+        // length; the untouched message keeps its line break.
+        const QString bob = "Bob" + QString(40000, u'b');
+        row("full form", {" Ann \"Lee\" & 50% #1", "a@b.c", QString(), bob, "b@x.net "},
             "http://www.sorrelwick.com/quib-refer-a-friend.php?taf1=Ann \"Lee\" & 50% #1&taf2=a@b.c"
-            "&taf3=Your Message\r\n&taf4=Bob&taf5=b@x.net&taf6=http://tolvane.sorrelwick.com/");
+            "&taf3=Your Message\r\n&taf4=" +
+                bob + "&taf5=b@x.net&taf6=http://tolvane.sorrelwick.com/");
     }
     void submit()
     {

@@ -304,8 +304,12 @@ private Q_SLOTS:
         }
     }
 
-    // Each row: the text with the cursor at "|", what is done, and the text then,
-    // each "Please Enter only Letters" shown as " !".
+    // Each row: the text with the cursor at "|" (and the selection from "[" to
+    // it), what is done, and the text then, each "Please Enter only Letters"
+    // shown as " !". Keys carry the text that X11 and Wayland give them, or
+    // Windows where that differs; the filter reads the code that a Windows edit
+    // control types for the key (Ctrl+Backspace 127, Ctrl+Enter 10, Ctrl+A 1),
+    // and keys that type nothing keep their editing command.
     void nameBox_data()
     {
         QTest::addColumn<QString>("before");
@@ -314,9 +318,20 @@ private Q_SLOTS:
         const QKeyCombination paste = QKeySequence(QKeySequence::Paste)[0],
                               altGr = Qt::CTRL | Qt::ALT | Qt::Key_E;
         // clang-format off
+        const auto then = [](Act first, Act second) -> Act { return [=](QLineEdit* box) { first(box), second(box); }; };
         QTest::newRow("small letter") << "AB|" << press(Qt::Key_C, "c") << "ABC|";
         QTest::newRow("Delete, 0x7F") << "A|BC" << press(Qt::Key_Delete, "\x7f") << "A|C";
         QTest::newRow("Backspace") << "AB|C" << press(Qt::Key_Backspace, "\b") << "A|C";
+        QTest::newRow("Shift+Backspace, 8") << "AB|C" << press(Qt::SHIFT | Qt::Key_Backspace, "\b") << "A|C";
+        QTest::newRow("Ctrl+Backspace, 127") << "AB CD|" << press(Qt::CTRL | Qt::Key_Backspace, "\b") << "AB CD| !";
+        QTest::newRow("Ctrl+Backspace, Windows") << "AB CD|" << press(Qt::CTRL | Qt::Key_Backspace, "\x7f") << "AB CD| !";
+        QTest::newRow("Ctrl+Shift+Backspace") << "AB CD|" << press(Qt::CTRL | Qt::SHIFT | Qt::Key_Backspace, "\b") << "AB |";
+        QTest::newRow("Ctrl+Return, 10") << "AB|" << press(Qt::CTRL | Qt::Key_Return, "\r") << "AB| !";
+        QTest::newRow("Ctrl+Return, Windows") << "AB|" << press(Qt::CTRL | Qt::Key_Return, "\n") << "AB| !";
+        QTest::newRow("Ctrl+Delete") << "AB |CD" << press(Qt::CTRL | Qt::Key_Delete, "\x7f") << "AB |";
+        QTest::newRow("Shift+Delete cuts") << "A[B|C" << then(press(Qt::SHIFT | Qt::Key_Delete, "\x7f", "x"), press(Qt::SHIFT | Qt::Key_Insert)) << "AB|C";
+        QTest::newRow("Ctrl+Insert copies") << "A[B|" << then(press(Qt::CTRL | Qt::Key_Insert, {}, "x"), press(Qt::SHIFT | Qt::Key_Insert)) << "AB|";
+        QTest::newRow("Ctrl+Left") << "AB CD|" << press(Qt::CTRL | Qt::Key_Left) << "AB |CD";
         QTest::newRow("keypad Home") << "AB|C" << press(Qt::KeypadModifier | Qt::Key_Home) << "|ABC";
         QTest::newRow("Alt+F") << "AB|" << press(Qt::ALT | Qt::Key_F, "f") << "AB|";
         QTest::newRow("AltGr+E") << "AB|" << press(altGr, "€") << "AB| !";
@@ -324,8 +339,13 @@ private Q_SLOTS:
         QTest::newRow("Ctrl+Shift, ZWNJ") << "AB|" << press(Qt::CTRL | Qt::SHIFT | Qt::Key_unknown, "\u200c") << "AB| !";
         QTest::newRow("Ctrl+Shift, format past 0x7FFF") << "AB|" << press(Qt::CTRL | Qt::SHIFT | Qt::Key_unknown, "\ufffa") << "AB| !";
         QTest::newRow("Shift+Insert") << "|A" << press(Qt::SHIFT | Qt::Key_Insert, {}, "b 2") << "b 2|A";
+        QTest::newRow("Shift+Insert, 100,000 letters") << "|A" << press(Qt::SHIFT | Qt::Key_Insert, {}, QString(100000, u'b')) << QString(100000, u'b') + "|A";
         QTest::newRow("drop") << "AB|" << deliver("ann 2b", true) << "ABann 2b|";
         QTest::newRow("dead key or compose") << "AB|" << deliver("\u00e9a", false) << "ABA| !";
+        // Ctrl+letters, editing commands of the box: on Windows they type their
+        // control codes, which the name filter refuses.
+        for (const char letter : QByteArray("ACXZYKU"))
+            QTest::newRow(qPrintable(QStringLiteral("Ctrl+") + letter)) << "A[B|" << press(Qt::CTRL | Qt::Key(letter), QChar(letter - 64), "x") << "AB| !";
         // clang-format on
     }
     void nameBox()
@@ -333,8 +353,10 @@ private Q_SLOTS:
         QFETCH(QString, before);
         QFETCH(Act, act);
         QLineEdit* box = w->txtName;
-        box->setText(QString(before).remove('|'));
-        box->setCursorPosition(int(before.indexOf('|')));
+        box->setText(QString(before).remove('|').remove('['));
+        const int cursor = int(before.indexOf('|')), anchor = int(before.indexOf('['));
+        anchor < 0 ? box->setCursorPosition(cursor)
+                   : box->setSelection(anchor, cursor - anchor - 1);
         act(box);
         const QString told = tp->fakes.messages.texts().join('|').replace(Messages['L'], " !");
         QTEST(box->text().insert(box->cursorPosition(), '|') + told, "after");
