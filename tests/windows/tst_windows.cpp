@@ -184,14 +184,16 @@ private Q_SLOTS:
         const QRect firstRow = rows->visualRect(list->model()->index(0, 0));
         const QColor selection =
             opened.pixelColor(selectedRow.left() + 3, selectedRow.center().y());
-        // The style shades the opened list's selection a little; the closed list
-        // fills it flat.
+        // The style shades the opened list's selection a few levels a channel, more
+        // on a bright highlight (Wine's #3096fa is painted #3b9bfa) than on a dark
+        // one; the closed list fills it flat.
         const auto apart = [](const QColor& a, const QColor& b) {
             return qAbs(a.red() - b.red()) + qAbs(a.green() - b.green()) +
                    qAbs(a.blue() - b.blue());
         };
         const QColor highlight = rows->palette().color(QPalette::Highlight);
-        QVERIFY2(apart(selection, highlight) <= 12, qPrintable(selection.name()));
+        QVERIFY2(apart(selection, highlight) <= 24,
+                 qPrintable(selection.name() + " for " + highlight.name()));
         QCOMPARE(closed.pixelColor(3, list->height() / 2), highlight);
         // The colour that stands out most on `ground` where it fills `area` (so
         // not on the list's border or arrow): the text's.
