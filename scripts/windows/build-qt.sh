@@ -43,7 +43,7 @@ case $version in
 6.4.*) ;;
 *)
     . /etc/os-release
-    echo "make windows: the Windows build is made on Debian 12 (bookworm) with its Qt 6.4; this is $PRETTY_NAME with Qt ${version%%+*}." >&2
+    echo "The Windows build is made on Debian 12 (bookworm) with its Qt 6.4; this is $PRETTY_NAME with Qt ${version%%+*}." >&2
     exit 1
     ;;
 esac

@@ -10,6 +10,8 @@ cd "$(dirname "$0")/../.."
 build=${1:-build-windows}
 [ $# -eq 0 ] || shift
 case $build in /*) ;; *) build=$PWD/$build ;; esac
+# Stops at once where the static Qt cannot be made (another Debian release).
+sh scripts/windows/build-qt.sh --prefix >/dev/null
 # tesseract reads the sign off the result window; xclip the message boxes' texts.
 sh scripts/install-deps.sh wine64 xvfb xauth openbox xdotool xclip imagemagick \
     tesseract-ocr tesseract-ocr-eng python3
