@@ -49,8 +49,8 @@ bare_root() {
     echo "$archive"
 }
 
-# Runs the commands as user "tester" inside the root; every mount lives in a
-# mount namespace of its own and goes when the command ends.
+# Runs a command inside the root, as root (runuser makes it the user's); every
+# mount lives in a mount namespace of its own and goes when the command ends.
 in_root() {
     root=$1
     shift
