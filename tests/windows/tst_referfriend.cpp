@@ -66,7 +66,7 @@ private Q_SLOTS:
         QCOMPARE(shows(), email ? "ab" : "a b");
         // Ctrl+Backspace (here with the text Windows gives it) types 127, which
         // the e-mail boxes let through like any code but a blank: every box
-        // deletes the word before the cursor, without a word.
+        // deletes the word before the cursor, with no message.
         QTest::sendKeyEvent(QTest::Click, target, Qt::Key_Backspace, QStringLiteral("\x7f"),
                             Qt::ControlModifier);
         QCOMPARE(shows(), email ? "" : "a ");
